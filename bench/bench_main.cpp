@@ -1,0 +1,72 @@
+// Benchmarks of the work behind one click: a whole generation, one removal trial, one solve.
+#include <benchmark/benchmark.h>
+
+#include "board/ports.h"
+#include "generate/driver.h"
+#include "generate/removal.h"
+#include "input/main_form.h"
+#include "solve/solver.h"
+
+namespace {
+
+using namespace kalmotre;
+
+class CountingClock final : public Clock {
+ public:
+  double secondsSinceMidnight() override { return next_ += 1.0; }
+
+ private:
+  double next_ = 0;
+};
+
+void generateAt(benchmark::State& state, bool hard) {
+  NullView view;
+  EngineRandomSource random;
+  CountingClock clock;
+  FormState form;
+  form.hardLevel = hard;
+  for (auto _ : state) {
+    generatePuzzle(form, view, random, clock);
+    benchmark::DoNotOptimize(form.board.text(0));
+  }
+}
+
+void BM_GenerateLeicht(benchmark::State& state) {
+  generateAt(state, false);
+}
+void BM_GenerateSchwer(benchmark::State& state) {
+  generateAt(state, true);
+}
+BENCHMARK(BM_GenerateLeicht)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GenerateSchwer)->Unit(benchmark::kMicrosecond);
+
+// The whole button click through the form, change handling included.
+void BM_ButtonClickSchwer(benchmark::State& state) {
+  NullView view;
+  EngineRandomSource random;
+  CountingClock clock;
+  MainForm form(view, random, clock);
+  form.Form_Load();
+  for (auto _ : state) form.btnGO_Click();
+}
+BENCHMARK(BM_ButtonClickSchwer)->Unit(benchmark::kMicrosecond);
+
+// "Computer soll Lösung suchen" on a freshly handed-out "Schwer" puzzle.
+void BM_SolveButton(benchmark::State& state) {
+  NullView view;
+  EngineRandomSource random;
+  CountingClock clock;
+  FormState puzzle;
+  generatePuzzle(puzzle, view, random, clock);
+  for (auto _ : state) {
+    state.PauseTiming();
+    FormState form = puzzle;
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(solvePuzzle(form, 20));
+  }
+}
+BENCHMARK(BM_SolveButton)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,10 @@
+# Fails the build when a file of the game core includes a Qt header.
+foreach(dir board solve generate input)
+  file(GLOB_RECURSE files "${SOURCE_DIR}/${dir}/*.h" "${SOURCE_DIR}/${dir}/*.cpp")
+  foreach(f IN LISTS files)
+    file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt)")
+    if(hits)
+      message(FATAL_ERROR "${f} includes a Qt header: ${hits}\nThe game core stays free of Qt; move this code to src/app.")
+    endif()
+  endforeach()
+endforeach()

@@ -1,0 +1,16 @@
+// Starts the game: one main window, the desktop's clock and a seeded random source.
+#include <QApplication>
+
+#include "app/main_window.h"
+#include "app/web_page.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("KALMOTRE"));
+  kalmotre::EngineRandomSource random;
+  kalmotre::SystemClock clock;
+  kalmotre::app::SystemDesktop desktop;
+  kalmotre::app::MainWindow window(random, clock, desktop);
+  window.show();
+  return QApplication::exec();
+}

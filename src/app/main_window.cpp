@@ -1,0 +1,350 @@
+// The main window's widgets at their places, and the wiring between them and the core.
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "app/qt_colors.h"
+#include "app/twips.h"
+#include "app/web_page.h"
+#include "app/wrapping_button.h"
+
+namespace kalmotre::app {
+
+namespace {
+
+constexpr char kTitle[] = "KALMOTRE";
+constexpr std::array<int, 9> kCellLefts = {120, 705, 1290, 1920, 2505, 3090, 3720, 4305, 4890};
+constexpr std::array<int, 9> kCellTops = {1320, 1905, 2490, 3120, 3705, 4290, 4920, 5505, 6090};
+constexpr std::array<int, 9> kHelpLefts = {5805, 6090, 6375, 6675, 6960, 7245, 7545, 7830, 8115};
+constexpr std::array<int, 9> kHelpTops = {1275, 1560, 1845, 2145, 2430, 2715, 3015, 3300, 3585};
+
+QFont arial(double pointSize, bool bold) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSizeF(pointSize);
+  font.setBold(bold);
+  return font;
+}
+
+void setColor(QWidget* widget, QPalette::ColorRole role, Color color) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, toQColor(color, palette));
+  widget->setPalette(palette);
+}
+
+QLabel* makeLabel(const char* name, const QString& text, QWidget* parent, QRect geometry) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(geometry);
+  return label;
+}
+
+QString indexedName(const char* base, int index) {
+  return QStringLiteral("%1_%2").arg(QString::fromLatin1(base)).arg(index);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop)
+    : form_(*this, random, clock), desktop_(desktop) {
+  setObjectName(QStringLiteral("frmStart"));
+  setWindowTitle(QString::fromLatin1(kTitle));
+  setWindowIcon(QIcon(QStringLiteral(":/icon.xpm")));
+  setFont(arial(8.25, false));
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  setCentralWidget(client);
+  buildMenu();
+  buildControls(client);
+
+  const int menuHeight = menuBar()->sizeHint().height();
+  resize(twips(5625), twips(6735) + menuHeight);
+  move(twips(3135), twips(2565) - menuHeight);
+
+  form_.Form_Load();
+  refresh();
+}
+
+MainWindow::~MainWindow() {
+  for (QLineEdit* cell : cells_) cell->removeEventFilter(this);
+}
+
+void MainWindow::buildMenu() {
+  QAction* reload = menuBar()->addAction(QStringLiteral("Sudoku neu Laden"));
+  reload->setObjectName(QStringLiteral("SudokuLaden"));
+  connect(reload, &QAction::triggered, this, [this] {
+    form_.SudokuLaden_Click();
+    refresh();
+  });
+  QAction* quitAction = menuBar()->addAction(QStringLiteral("Beenden"));
+  quitAction->setObjectName(QStringLiteral("mnuEnde_1"));
+  connect(quitAction, &QAction::triggered, this, [this] { form_.mnuEnde_Click(); });
+}
+
+void MainWindow::connectCommand(QPushButton* button, void (MainForm::*handler)()) {
+  connect(button, &QPushButton::clicked, this, [this, handler] {
+    (form_.*handler)();
+    refresh();
+  });
+}
+
+void MainWindow::buildControls(QWidget* client) {
+  buildHelpArea(client);
+
+  btnGO_ = new WrappingButton(QStringLiteral("Erzeuge neues Sodoku"), client);
+  btnGO_->setObjectName(QStringLiteral("btnGO"));
+  btnGO_->setGeometry(twipsRect(2355, 0, 1560, 630));
+  connectCommand(btnGO_, &MainForm::btnGO_Click);
+
+  btnLoesung_ = new WrappingButton(QStringLiteral("Computer soll Lösung suchen"), client);
+  btnLoesung_->setObjectName(QStringLiteral("btnLoesung"));
+  btnLoesung_->setGeometry(twipsRect(4035, 0, 1575, 630));
+  btnLoesung_->setToolTip(QStringLiteral("Nur als letzte Möglichkeit gedacht!"));
+  connectCommand(btnLoesung_, &MainForm::btnLoesung_Click);
+
+  btnZur_ = new WrappingButton(QStringLiteral("Spiel neu beginnen"), client);
+  btnZur_->setObjectName(QStringLiteral("BtnZur"));
+  btnZur_->setGeometry(twipsRect(4545, 660, 960, 630));
+  setColor(btnZur_, QPalette::Button, colors::kLightGreen);
+  connectCommand(btnZur_, &MainForm::BtnZur_Click);
+
+  QLabel* level =
+      makeLabel("Label5", QStringLiteral("Level"), client, twipsRect(2520, 960, 855, 375));
+  level->setFont(arial(9.75, true));
+
+  optLeicht_ = new QRadioButton(QStringLiteral("Leicht"), client);
+  optLeicht_->setObjectName(QStringLiteral("optLevel_0"));
+  optLeicht_->setGeometry(twipsRect(3360, 840, 1110, 225));
+  optSchwer_ = new QRadioButton(QStringLiteral("Schwer"), client);
+  optSchwer_->setObjectName(QStringLiteral("optLevel_1"));
+  optSchwer_->setGeometry(twipsRect(3360, 1080, 1110, 225));
+  optSchwer_->setChecked(true);
+  connect(optSchwer_, &QRadioButton::toggled, this,
+          [this](bool hard) { form_.playerChoseLevel(hard); });
+
+  setTabOrder(btnGO_, btnLoesung_);
+  setTabOrder(btnLoesung_, optLeicht_);
+  setTabOrder(optLeicht_, optSchwer_);
+
+  buildBoard(client);
+  buildRightPanel(client);
+
+  frame2_ = new QGroupBox(client);
+  frame2_->setObjectName(QStringLiteral("Frame2"));
+  frame2_->setGeometry(twipsRect(60, 1305, 5415, 5385));
+  frame2_->setAutoFillBackground(true);
+  QLabel* thinking = makeLabel("Label1", QString::fromUtf8(kThinkingText), frame2_,
+                               twipsRect(240, 4920, 4935, 390));
+  thinking->setAlignment(Qt::AlignCenter);
+  thinking->setFont(arial(15.75, true));
+  frame2_->hide();
+  frame2_->raise();
+}
+
+void MainWindow::buildHelpArea(QWidget* client) {
+  auto* frame1 = new QGroupBox(QStringLiteral("Hilfebereich"), client);
+  frame1->setObjectName(QStringLiteral("Frame1"));
+  frame1->setGeometry(twipsRect(0, 0, 2175, 1215));
+  frame1->setToolTip(QStringLiteral("Hast Du das nötig ?"));
+  setColor(frame1, QPalette::Window, colors::kLightRed);
+  setColor(frame1, QPalette::WindowText, colors::kSystemWindowText);
+  frame1->setAutoFillBackground(true);
+  struct Caption {
+    const char* name;
+    const char* text;
+    QRect geometry;
+  };
+  const Caption captions[] = {
+      {"Label2_0", "Zeige die Möglichkeiten: ", twipsRect(210, 270, 1755, 210)},
+      {"Label3", "für die Zahl", twipsRect(240, 540, 855, 285)},
+      {"Label4", "Nächste Zahl", twipsRect(240, 840, 960, 210)},
+  };
+  for (const Caption& c : captions) {
+    QLabel* label = makeLabel(c.name, QString::fromUtf8(c.text), frame1, c.geometry);
+    setColor(label, QPalette::Window, colors::kLightRed);
+    label->setAutoFillBackground(true);
+    label->adjustSize();
+  }
+
+  txtShow_ = new QLineEdit(QString::fromUtf8(kStartShowText), client);
+  txtShow_->setObjectName(QStringLiteral("txtShow"));
+  txtShow_->setGeometry(twipsRect(1320, 480, 255, 315));
+  txtShow_->setMaxLength(1);
+  txtShow_->setAlignment(Qt::AlignCenter);
+  txtShow_->setFont(arial(8.25, true));
+  txtShow_->setTextMargins(0, 0, 0, 0);
+  setColor(txtShow_, QPalette::Base, colors::kLightGrey);
+  connect(txtShow_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (!form_.playerEditedShowText(text.toStdString())) {
+      txtShow_->setText(QString::fromStdString(form_.form().txtShow));
+    }
+    refresh();
+  });
+
+  btnPlus_ = new QPushButton(QStringLiteral("+"), client);
+  btnPlus_->setObjectName(QStringLiteral("btnPlus"));
+  btnPlus_->setGeometry(twipsRect(1320, 840, 255, 285));
+  btnPlus_->setFont(arial(12, true));
+  connectCommand(btnPlus_, &MainForm::btnPlus_Click);
+
+  // They belong to the window, not to the frame, yet lie inside it: drawn above it.
+  txtShow_->raise();
+  btnPlus_->raise();
+}
+
+void MainWindow::buildBoard(QWidget* client) {
+  for (CellIndex i = 0; i < kCells; ++i) {
+    auto* cell = new QLineEdit(client);
+    cell->setObjectName(indexedName("txtZahl", i));
+    cell->setGeometry(twipsRect(kCellLefts[static_cast<std::size_t>(columnOf(i))],
+                                kCellTops[static_cast<std::size_t>(rowOf(i))], 600, 600));
+    cell->setAlignment(Qt::AlignCenter);
+    cell->setFont(arial(20.25, true));
+    cell->setTextMargins(0, 0, 0, 0);
+    cell->installEventFilter(this);
+    connect(cell, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+      if (!form_.playerEditedCell(i, text.toStdString())) showCell(i);
+      refresh();
+    });
+    cells_[static_cast<std::size_t>(i)] = cell;
+  }
+}
+
+void MainWindow::buildRightPanel(QWidget* client) {
+  auto* shape = new QFrame(client);
+  shape->setObjectName(QStringLiteral("Shape1"));
+  shape->setGeometry(twipsRect(5760, 1230, 2700, 2700));
+  shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+  setColor(shape, QPalette::WindowText, Color{0xFF0000});
+
+  for (CellIndex i = 0; i < kCells; ++i) {
+    QLabel* label = makeLabel("", QString::number(i % 9 + 1), client,
+                              twipsRect(kHelpLefts[static_cast<std::size_t>(columnOf(i))],
+                                        kHelpTops[static_cast<std::size_t>(rowOf(i))], 300, 300));
+    label->setObjectName(indexedName("lblZahl", i));
+    label->setAlignment(Qt::AlignCenter);
+    setColor(label, QPalette::Window, colors::kSystemWindow);
+    setColor(label, QPalette::WindowText, colors::kSystemWindowText);
+    label->hide();
+    helpLabels_[static_cast<std::size_t>(i)] = label;
+  }
+
+  lblFrei_ = makeLabel("lblFrei", QString::fromUtf8(kFreeCellsPrefix), client,
+                       twipsRect(5805, 4065, 1350, 225));
+}
+
+void MainWindow::showCell(CellIndex index) {
+  const Board& board = form_.form().board;
+  QLineEdit* cell = cells_[static_cast<std::size_t>(index)];
+  const QString text = QString::fromStdString(board.text(index));
+  if (cell->text() != text) cell->setText(text);
+  QPalette palette = cell->palette();
+  palette.setColor(QPalette::Base, toQColor(board.background(index), palette));
+  palette.setColor(QPalette::Text, toQColor(board.foreground(index), palette));
+  cell->setPalette(palette);
+  cell->setReadOnly(board.locked(index) || form_.form().state.busy);
+}
+
+void MainWindow::refresh() {
+  FormState& state = form_.mutableForm();
+  const Board::CellSet changed = state.board.takeChangedCells();
+  const bool busyChanged = state.state.busy != shownBusy_;
+  shownBusy_ = state.state.busy;
+  for (CellIndex i = 0; i < kCells; ++i) {
+    if (busyChanged || changed.test(static_cast<std::size_t>(i))) showCell(i);
+    const QString caption = QString::fromStdString(state.lblZahl[static_cast<std::size_t>(i)]);
+    QLabel* help = helpLabels_[static_cast<std::size_t>(i)];
+    if (help->text() != caption) help->setText(caption);
+  }
+  const QString free = QString::fromStdString(state.lblFrei);
+  if (lblFrei_->text() != free) lblFrei_->setText(free);
+  const QString show = QString::fromStdString(state.txtShow);
+  if (txtShow_->text() != show) txtShow_->setText(show);
+  txtShow_->setReadOnly(state.state.busy);
+  frame2_->setVisible(state.thinkingFrameVisible);
+}
+
+CellIndex MainWindow::cellIndexOf(const QObject* object) const {
+  for (CellIndex i = 0; i < kCells; ++i) {
+    if (cells_[static_cast<std::size_t>(i)] == object) return i;
+  }
+  return kNoCell;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) {
+    return QMainWindow::eventFilter(watched, event);
+  }
+  const CellIndex index = cellIndexOf(watched);
+  if (index == kNoCell) return QMainWindow::eventFilter(watched, event);
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+  // The window losing activation, a popup or the menu bar taking the keyboard: the cell keeps
+  // its place as the focused cell and nothing is validated.
+  const bool leavesWindow = reason == Qt::ActiveWindowFocusReason ||
+                            reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+  if (event->type() == QEvent::FocusIn) {
+    form_.cellGotFocus(index);
+    // Select after the mouse press has placed the caret, so a typed digit replaces the text.
+    QPointer<QLineEdit> cell = cells_[static_cast<std::size_t>(index)];
+    QTimer::singleShot(0, this, [cell] {
+      if (cell && cell->hasFocus()) cell->selectAll();
+    });
+  } else if (!leavesWindow) {
+    form_.cellLostFocus(index);
+    refresh();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::focusCell(CellIndex cell) {
+  QLineEdit* widget = cells_[static_cast<std::size_t>(cell)];
+  refresh();
+  widget->setFocus(Qt::OtherFocusReason);
+  widget->selectAll();
+}
+
+void MainWindow::showMessage(std::string_view text) {
+  refresh();
+  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kTitle),
+                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                  QMessageBox::Ok, this);
+  box.exec();
+}
+
+void MainWindow::processPendingEvents() {
+  refresh();
+  QCoreApplication::processEvents();
+}
+
+void MainWindow::showSplash() {
+  if (!splash_) {
+    splash_ = new SplashWindow(this);
+    connect(
+        splash_, &SplashWindow::webPageRequested, this,
+        [this] { openWebPage(desktop_, QString::fromLatin1(kMakerAddress)); },
+        Qt::QueuedConnection);
+  }
+  if (splash_->isVisible()) return;
+  // Some platforms activate every window they show; the player keeps typing into the board.
+  const bool wasActive = isActiveWindow();
+  splash_->show();
+  if (wasActive) activateWindow();
+}
+
+void MainWindow::quit() {
+  if (splash_) splash_->close();
+  close();
+  QCoreApplication::quit();
+}
+
+}  // namespace kalmotre::app

@@ -1,0 +1,20 @@
+// Countdown texts: a blank before a non-negative number, a minus sign before a negative one.
+#include "app/splash_countdown.h"
+
+namespace kalmotre::app {
+
+SplashCountdown::Tick SplashCountdown::tick() {
+  if (tickCount_ < 6) {
+    ++tickCount_;
+    --secondsLeft_;
+    std::string text = "noch";
+    if (secondsLeft_ >= 0) text += ' ';
+    text += std::to_string(secondsLeft_);
+    text += " sec dann geht's weiter";
+    return {false, text};
+  }
+  secondsLeft_ = 6;
+  return {true, {}};
+}
+
+}  // namespace kalmotre::app

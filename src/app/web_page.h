@@ -1,0 +1,35 @@
+// Opening the maker's web page through the desktop, with a way out when no browser is set up.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+namespace kalmotre::app {
+
+inline constexpr char kMakerAddress[] = "https://www.tavuro.example/";
+
+// What the game needs of the desktop; tests fake it so no browser or dialog starts.
+class DesktopPort {
+ public:
+  virtual ~DesktopPort() = default;
+  // Opens the address with the desktop's default handler; false when that failed.
+  virtual bool openUrl(const QUrl& url) = 0;
+  // Lets the user pick a program; empty when the user cancelled.
+  virtual QString chooseApplication() = 0;
+  // Starts the program on its own, without a shell, with these arguments.
+  virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
+};
+
+class SystemDesktop final : public DesktopPort {
+ public:
+  bool openUrl(const QUrl& url) override;
+  QString chooseApplication() override;
+  bool startDetached(const QString& program, const QStringList& arguments) override;
+};
+
+// The default handler first; only when it reports failure, the user chooses a program, which is
+// started with the address as its one argument. Reports nothing either way.
+void openWebPage(DesktopPort& desktop, const QString& address);
+
+}  // namespace kalmotre::app

@@ -1,0 +1,42 @@
+// Cell writes: a text is parsed once when it is stored, and only real changes are passed on.
+#include "board/board.h"
+
+#include "board/value.h"
+
+namespace kalmotre {
+
+void Board::setText(CellIndex cell, std::string_view text) {
+  Cell& c = at(cell);
+  if (c.text == text) return;
+  c.text.assign(text);
+  c.value = numericValue(c.text);
+  changed_.set(static_cast<std::size_t>(cell));
+  if (listener_ != nullptr) listener_->cellTextChanged(cell);
+}
+
+void Board::setColors(CellIndex cell, Color background, Color foreground) {
+  Cell& c = at(cell);
+  if (c.background == background && c.foreground == foreground) return;
+  c.background = background;
+  c.foreground = foreground;
+  changed_.set(static_cast<std::size_t>(cell));
+}
+
+void Board::setBackground(CellIndex cell, Color background) {
+  setColors(cell, background, at(cell).foreground);
+}
+
+void Board::setLocked(CellIndex cell, bool locked) {
+  Cell& c = at(cell);
+  if (c.locked == locked) return;
+  c.locked = locked;
+  changed_.set(static_cast<std::size_t>(cell));
+}
+
+Board::CellSet Board::takeChangedCells() {
+  const CellSet changed = changed_;
+  changed_.reset();
+  return changed;
+}
+
+}  // namespace kalmotre

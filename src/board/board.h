@@ -1,0 +1,70 @@
+// The 81 cell text boxes of the main window as data: text, colours and lock state per cell.
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <string>
+#include <string_view>
+
+#include "board/color.h"
+#include "board/geometry.h"
+
+namespace kalmotre {
+
+// Told about every write that really changes a cell's text (the cell's change event).
+class CellChangeListener {
+ public:
+  virtual void cellTextChanged(CellIndex cell) = 0;
+
+ protected:
+  ~CellChangeListener() = default;
+};
+
+// What the cells look like: the view reads this and nothing else.
+class Board {
+ public:
+  using CellSet = std::bitset<kCells>;
+
+  const std::string& text(CellIndex cell) const { return at(cell).text; }
+  // The numeric value of the text, read once when the text is written.
+  double value(CellIndex cell) const { return at(cell).value; }
+  bool isEmptyText(CellIndex cell) const { return at(cell).text.empty(); }
+  Color background(CellIndex cell) const { return at(cell).background; }
+  Color foreground(CellIndex cell) const { return at(cell).foreground; }
+  bool locked(CellIndex cell) const { return at(cell).locked; }
+
+  // Stores the text; only a real change is remembered for the view and told to the listener.
+  void setText(CellIndex cell, std::string_view text);
+  void setColors(CellIndex cell, Color background, Color foreground);
+  void setBackground(CellIndex cell, Color background);
+  void setLocked(CellIndex cell, bool locked);
+
+  void setChangeListener(CellChangeListener* listener) { listener_ = listener; }
+
+  // The cells whose text, colours or lock state changed since the last call.
+  CellSet takeChangedCells();
+
+ private:
+  struct Cell {
+    std::string text;
+    double value = 0.0;
+    Color background = colors::kWhite;
+    Color foreground = colors::kBlack;
+    bool locked = false;
+  };
+
+  const Cell& at(CellIndex cell) const {
+    assert(isCell(cell) && "cell index out of range");
+    return cells_[static_cast<std::size_t>(cell)];
+  }
+  Cell& at(CellIndex cell) {
+    assert(isCell(cell) && "cell index out of range");
+    return cells_[static_cast<std::size_t>(cell)];
+  }
+
+  std::array<Cell, kCells> cells_{};
+  CellSet changed_;
+  CellChangeListener* listener_ = nullptr;
+};
+
+}  // namespace kalmotre

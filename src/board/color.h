@@ -1,0 +1,34 @@
+// Cell and control colours, held as 0xBBGGRR values the way the game states them.
+#pragma once
+
+#include <cstdint>
+
+namespace kalmotre {
+
+struct Color {
+  std::uint32_t bgr = 0;
+  friend constexpr bool operator==(Color, Color) = default;
+
+  constexpr int red() const { return static_cast<int>(bgr & 0xFF); }
+  constexpr int green() const { return static_cast<int>((bgr >> 8) & 0xFF); }
+  constexpr int blue() const { return static_cast<int>((bgr >> 16) & 0xFF); }
+  // Values with the top bit set name a colour of the desktop's palette, not a fixed colour.
+  constexpr bool isSystemColor() const { return (bgr & 0x80000000u) != 0; }
+};
+
+namespace colors {
+inline constexpr Color kWhite{0xFFFFFF};
+inline constexpr Color kBlack{0x000000};
+inline constexpr Color kYellow{0x00FFFF};
+inline constexpr Color kBlue{0xFF0000};
+inline constexpr Color kGreen{0x00FF00};
+inline constexpr Color kMidGrey{0xB0B0B0};
+inline constexpr Color kLightGrey{0xE0E0E0};
+inline constexpr Color kLightRed{0xC0C0FF};
+inline constexpr Color kLightGreen{0x80FF80};
+inline constexpr Color kLightYellow{0xC0FFFF};
+inline constexpr Color kSystemWindow{0x80000005};
+inline constexpr Color kSystemWindowText{0x80000008};
+}  // namespace colors
+
+}  // namespace kalmotre

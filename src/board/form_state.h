@@ -1,0 +1,46 @@
+// Everything the main window holds for the whole game: the board, the module tables, the captions.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "board/board.h"
+#include "board/checked_array.h"
+#include "board/ports.h"
+
+namespace kalmotre {
+
+using Grid = CheckedArray<std::int32_t, kCells>;
+
+struct ModuleState {
+  Grid solution;  // the complete grid the current puzzle was carved from
+  Grid givens;    // the board's digits as last recorded, 0 for an empty cell
+  CheckedArray<std::int32_t, kCells * 10> candidates;  // element cell * 10 + digit
+  Grid excluded;
+  CheckedArray<std::int32_t, 10> digitTally;
+  bool busy = false;
+  bool possibilitiesOn = false;
+};
+
+inline constexpr char kStartShowText[] = "X";
+inline constexpr char kFreeCellsPrefix[] = "Freie Felder: ";
+inline constexpr char kThinkingText[] = "Ich denke nach....";
+
+struct FormState {
+  Board board;
+  ModuleState state;
+  std::array<std::string, kCells> lblZahl;  // captions of the hidden help grid
+  std::string lblFrei = kFreeCellsPrefix;
+  std::string txtShow = kStartShowText;
+  bool hardLevel = true;              // optLevel(1) "Schwer" selected
+  bool thinkingFrameVisible = false;  // Frame2 with "Ich denke nach...."
+};
+
+// Empties the board and every table; the lock state of the cells stays as it is.
+void resetBoard(FormState& form);
+
+// "Freie Felder: " followed by the count.
+std::string freeCellsCaption(int count);
+
+}  // namespace kalmotre

@@ -1,0 +1,109 @@
+// kalmotre-gen: the game's generator on the command line, for puzzle files and replays.
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/gen_options.h"
+#include "input/main_form.h"
+
+namespace {
+
+using namespace kalmotre;
+
+// The k-th reading is the first plus k seconds, so every puzzle of a run gets its own seed.
+class SteppingClock final : public Clock {
+ public:
+  explicit SteppingClock(double first) : next_(first) {}
+  double secondsSinceMidnight() override { return next_++; }
+
+ private:
+  double next_;
+};
+
+std::string boardLine(const Board& board) {
+  std::string line;
+  for (int row = 0; row < 9; ++row) {
+    for (int column = 0; column < 9; ++column) {
+      const std::string& text = board.text(cellAt(row, column));
+      line += text.empty() ? '.' : text[0];
+    }
+  }
+  return line;
+}
+
+std::string gridLine(const Grid& grid) {
+  std::string line;
+  for (int row = 0; row < 9; ++row) {
+    for (int column = 0; column < 9; ++column) {
+      const int digit = grid[cellAt(row, column)];
+      line += digit == 0 ? '.' : static_cast<char>('0' + digit);
+    }
+  }
+  return line;
+}
+
+int replay(const cli::GenOptions& options) {
+  std::ifstream file(*options.drawsFile);
+  if (!file) {
+    std::cerr << "kalmotre-gen: cannot read " << *options.drawsFile << "\n";
+    return 1;
+  }
+  auto draws = cli::readDraws(file);
+  if (auto* error = std::get_if<cli::DrawsError>(&draws)) {
+    std::cerr << "kalmotre-gen: " << *options.drawsFile << ": " << error->message << "\n";
+    return 1;
+  }
+  NullView view;
+  ScriptedRandomSource random(std::get<std::vector<double>>(std::move(draws)));
+  SystemClock clock;
+  MainForm form(view, random, clock);
+  form.Form_Load();
+  form.playerChoseLevel(options.hard);
+  try {
+    form.btnGO_Click();
+  } catch (const DrawsExhausted& exhausted) {
+    std::cerr << "kalmotre-gen: " << *options.drawsFile << ": ran out of draws after "
+              << exhausted.used() << "\n";
+    return 1;
+  }
+  std::cout << "puzzle " << boardLine(form.form().board) << "\n"
+            << "solution " << gridLine(form.form().state.solution) << "\n"
+            << "givens " << gridLine(form.form().state.givens) << "\n"
+            << "draws " << random.drawCount() << "\n";
+  return 0;
+}
+
+int generate(const cli::GenOptions& options) {
+  NullView view;
+  EngineRandomSource random;
+  SystemClock systemClock;
+  SteppingClock clock(options.seed ? *options.seed : systemClock.secondsSinceMidnight());
+  MainForm form(view, random, clock);
+  form.Form_Load();
+  form.playerChoseLevel(options.hard);
+  for (long k = 0; k < options.count; ++k) {
+    form.btnGO_Click();
+    std::cout << boardLine(form.form().board) << "\n";
+  }
+  std::cout.flush();
+  return std::cout ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const auto parsed = cli::parseGenOptions(args);
+  if (const auto* error = std::get_if<cli::UsageError>(&parsed)) {
+    std::cerr << "kalmotre-gen: " << error->message << "\n" << cli::kUsage;
+    return 2;
+  }
+  const auto& options = std::get<cli::GenOptions>(parsed);
+  if (options.help) {
+    std::cout << cli::kUsage;
+    return 0;
+  }
+  return options.drawsFile ? replay(options) : generate(options);
+}

@@ -1,0 +1,67 @@
+// The generation driver, step by step.
+#include "generate/driver.h"
+
+#include <string>
+
+#include "board/display.h"
+#include "generate/grid_check.h"
+#include "generate/removal.h"
+#include "generate/shuffle.h"
+#include "solve/candidates.h"
+
+namespace kalmotre {
+
+namespace {
+
+void repeatDrawnTimes(RandomSource& random, Grid& solution,
+                      void (*transform)(Grid&, RandomSource&)) {
+  const int n = drawBelow(random, 10);
+  for (int k = 0; k < n; ++k) transform(solution, random);
+}
+
+void carveClues(FormState& form, RandomSource& random) {
+  Carving carving{{}, form.state, random};
+  for (CellIndex i = 0; i < kCells; ++i) {
+    const int digit = form.board.isEmptyText(i) ? 0 : digitClassOf(form.board.value(i));
+    assert(digit >= 0 && "generation keeps every cell empty or a single digit");
+    carving.at(i) = static_cast<std::int8_t>(digit);
+  }
+
+  removeForcedClues(carving);
+  removeCrossHatchedClues(carving);
+  if (form.hardLevel) removeRandomClues(carving);
+
+  for (CellIndex i = 0; i < kCells; ++i) {
+    if (carving.isEmpty(i)) form.board.setText(i, "");
+  }
+}
+
+}  // namespace
+
+void generatePuzzle(FormState& form, FormView& view, RandomSource& random, Clock& clock) {
+  ModuleState& s = form.state;
+  s.busy = true;
+  s.possibilitiesOn = false;
+  random.seed(clock.secondsSinceMidnight());
+
+  buildBaseGrid(s.solution);
+  repeatDrawnTimes(random, s.solution, swapBandsOrStacks);
+  repeatDrawnTimes(random, s.solution, swapColumnsInStack);
+  repeatDrawnTimes(random, s.solution, swapRowsInBand);
+  relabelDigits(s.solution, random);
+
+  showSolution(form, view);
+  checkGrid(form, view);
+  form.thinkingFrameVisible = true;
+  view.processPendingEvents();
+
+  carveClues(form, random);
+
+  presentPuzzle(form);
+  // The clue record is the puzzle as handed out, so a restart brings back exactly this board.
+  recordGivens(form);
+  form.thinkingFrameVisible = false;
+  s.busy = false;
+}
+
+}  // namespace kalmotre

@@ -1,0 +1,47 @@
+// The production random source, the scripted one for replays, and the wall clock.
+#include "generate/random_source.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <ctime>
+#include <string>
+
+namespace kalmotre {
+
+int drawBelow(RandomSource& random, int n) {
+  return static_cast<int>(std::floor(random.next() * static_cast<double>(n)));
+}
+
+void EngineRandomSource::seed(double secondsSinceMidnight) {
+  // Every distinct clock reading gives a distinct seed: the double's bits are the seed.
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &secondsSinceMidnight, sizeof bits);
+  std::seed_seq sequence{static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32)};
+  engine_.seed(sequence);
+}
+
+double EngineRandomSource::draw() {
+  return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+}
+
+DrawsExhausted::DrawsExhausted(long long used)
+    : std::runtime_error("ran out of random numbers after " + std::to_string(used)), used_(used) {}
+
+double ScriptedRandomSource::draw() {
+  if (position_ >= draws_.size()) throw DrawsExhausted(static_cast<long long>(draws_.size()));
+  return draws_[position_++];
+}
+
+double SystemClock::secondsSinceMidnight() {
+  using namespace std::chrono;
+  const auto now = system_clock::now();
+  const std::time_t t = system_clock::to_time_t(now);
+  std::tm local{};
+  localtime_r(&t, &local);
+  const auto fraction = duration_cast<microseconds>(now.time_since_epoch()) % seconds(1);
+  return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +
+         static_cast<double>(fraction.count()) / 1e6;
+}
+
+}  // namespace kalmotre

@@ -1,0 +1,76 @@
+// A main window on the offscreen platform with fake ports, ready for the player's input.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/web_page.h"
+#include "support/boards.h"
+#include "support/fakes.h"
+
+namespace kalmotre::test {
+
+class FakeDesktop : public app::DesktopPort {
+ public:
+  bool openUrl(const QUrl& url) override {
+    calls << "open " + url.toString();
+    return openSucceeds;
+  }
+  QString chooseApplication() override {
+    calls << QStringLiteral("choose");
+    return chosen;
+  }
+  bool startDetached(const QString& program, const QStringList& arguments) override {
+    calls << "start " + program + " " + arguments.join('|');
+    return true;
+  }
+  bool openSucceeds = true;
+  QString chosen;
+  QStringList calls;
+};
+
+class AppTest : public testing::Test {
+ protected:
+  AppTest() : window(std::make_unique<app::MainWindow>(random, clock, desktop)) {
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  }
+
+  template <typename T = QWidget>
+  T* widget(const QString& name) const {
+    T* found = window->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+  }
+  QLineEdit* cell(CellIndex i) const { return window->cell(i); }
+
+  // Hands out the puzzle given row by row, as the generator would.
+  void handOut(std::string_view rows) {
+    FormState& s = window->form().mutableForm();
+    s.state.busy = true;
+    loadBoard(s.board, rows);
+    for (CellIndex i = 0; i < kCells; ++i) {
+      const bool open = s.board.isEmptyText(i);
+      s.state.givens[i] = open ? 0 : std::stoi(s.board.text(i));
+      s.board.setLocked(i, !open);
+      s.board.setColors(i, open ? colors::kYellow : colors::kWhite,
+                        open ? colors::kBlue : colors::kBlack);
+    }
+    s.state.busy = false;
+    window->refresh();
+  }
+
+  QColor background(CellIndex i) const { return cell(i)->palette().color(QPalette::Base); }
+
+  EngineRandomSource random;
+  FixedClock clock;
+  FakeDesktop desktop;
+  std::unique_ptr<app::MainWindow> window;
+};
+
+}  // namespace kalmotre::test

@@ -1,0 +1,180 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "app/splash_window.h"
+#include "app/twips.h"
+#include "app_fixture.h"
+
+namespace kalmotre {
+namespace {
+
+using app::twipsRect;
+
+struct Control {
+  const char* name;
+  int left, top, width, height;  // twips
+  const char* text;              // nullptr: not checked
+  double pointSize;              // 0: the window's 8.25
+  bool bold;
+  bool sizedToText;  // only the top-left corner is fixed
+};
+
+// The main window's controls as the game lays them out.
+const Control kMainControls[] = {
+    {"btnGO", 2355, 0, 1560, 630, "Erzeuge neues Sodoku", 0, false, false},
+    {"btnLoesung", 4035, 0, 1575, 630, "Computer soll Lösung suchen", 0, false, false},
+    {"BtnZur", 4545, 660, 960, 630, "Spiel neu beginnen", 0, false, false},
+    {"Label5", 2520, 960, 855, 375, "Level", 9.75, true, false},
+    {"optLevel_0", 3360, 840, 1110, 225, "Leicht", 0, false, false},
+    {"optLevel_1", 3360, 1080, 1110, 225, "Schwer", 0, false, false},
+    {"Frame1", 0, 0, 2175, 1215, "Hilfebereich", 0, false, false},
+    {"Label2_0", 210, 270, 1755, 210, "Zeige die Möglichkeiten: ", 0, false, true},
+    {"Label3", 240, 540, 855, 285, "für die Zahl", 0, false, true},
+    {"Label4", 240, 840, 960, 210, "Nächste Zahl", 0, false, true},
+    {"txtShow", 1320, 480, 255, 315, "X", 8.25, true, false},
+    {"btnPlus", 1320, 840, 255, 285, "+", 12, true, false},
+    {"Frame2", 60, 1305, 5415, 5385, "", 0, false, false},
+    {"Label1", 240, 4920, 4935, 390, "Ich denke nach....", 15.75, true, false},
+    {"Shape1", 5760, 1230, 2700, 2700, nullptr, 0, false, false},
+    {"lblFrei", 5805, 4065, 1350, 225, "Freie Felder: 81", 0, false, false},
+};
+
+QString textOf(const QWidget* w) {
+  if (auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
+  if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+  if (auto* edit = qobject_cast<const QLineEdit*>(w)) return edit->text();
+  if (auto* box = qobject_cast<const QGroupBox*>(w)) return box->title();
+  return {};
+}
+
+void expectControl(const QWidget* w, const Control& c) {
+  SCOPED_TRACE(c.name);
+  ASSERT_NE(w, nullptr);
+  const QRect expected = twipsRect(c.left, c.top, c.width, c.height);
+  if (c.sizedToText) {
+    EXPECT_EQ(w->pos(), expected.topLeft());
+    EXPECT_GE(w->width(), w->fontMetrics().horizontalAdvance(textOf(w)));
+  } else {
+    EXPECT_EQ(w->geometry(), expected);
+  }
+  if (c.text != nullptr) {
+    EXPECT_EQ(textOf(w).toStdString(), c.text);
+  }
+  EXPECT_EQ(w->font().family().toStdString(), "Arial");
+  EXPECT_DOUBLE_EQ(w->font().pointSizeF(), c.pointSize == 0 ? 8.25 : c.pointSize);
+  EXPECT_EQ(w->font().bold(), c.bold);
+}
+
+using Layout = test::AppTest;
+
+TEST_F(Layout, EveryControlSitsWhereTheGamePutsItWithItsTextAndFont) {
+  for (const Control& c : kMainControls) expectControl(widget(QString::fromLatin1(c.name)), c);
+  EXPECT_EQ(window->centralWidget()->size(), QSize(375, 449));
+  EXPECT_EQ(window->windowTitle(), "KALMOTRE");
+  EXPECT_FALSE(window->windowIcon().isNull());
+}
+
+TEST_F(Layout, TheBoardAndTheHelpGridFollowTheirColumnAndRowTables) {
+  const int lefts[] = {120, 705, 1290, 1920, 2505, 3090, 3720, 4305, 4890};
+  const int tops[] = {1320, 1905, 2490, 3120, 3705, 4290, 4920, 5505, 6090};
+  const int helpLefts[] = {5805, 6090, 6375, 6675, 6960, 7245, 7545, 7830, 8115};
+  const int helpTops[] = {1275, 1560, 1845, 2145, 2430, 2715, 3015, 3300, 3585};
+  for (CellIndex i = 0; i < kCells; ++i) {
+    SCOPED_TRACE(i);
+    const int r = rowOf(i), c = columnOf(i);
+    QLineEdit* box = widget<QLineEdit>(QStringLiteral("txtZahl_%1").arg(i));
+    EXPECT_EQ(box, cell(i));
+    EXPECT_EQ(box->geometry(), twipsRect(lefts[c], tops[r], 600, 600));
+    EXPECT_EQ(box->alignment(), Qt::AlignCenter);
+    EXPECT_DOUBLE_EQ(box->font().pointSizeF(), 20.25);
+    EXPECT_TRUE(box->font().bold());
+    EXPECT_EQ(box->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::black));
+    EXPECT_FALSE(box->isReadOnly());
+    QLabel* help = widget<QLabel>(QStringLiteral("lblZahl_%1").arg(i));
+    EXPECT_EQ(help->geometry(), twipsRect(helpLefts[c], helpTops[r], 300, 300));
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_EQ(help->text(), "");
+  }
+}
+
+TEST_F(Layout, StartUpStateColoursTipsAndStacking) {
+  EXPECT_TRUE(widget<QRadioButton>("optLevel_1")->isChecked());
+  EXPECT_FALSE(widget<QRadioButton>("optLevel_0")->isChecked());
+  EXPECT_FALSE(widget("Frame2")->isVisible());
+  EXPECT_TRUE(widget("Frame1")->isVisible());
+  EXPECT_EQ(widget<QLineEdit>("txtShow")->maxLength(), 1);
+  EXPECT_EQ(widget<QLineEdit>("txtShow")->alignment(), Qt::AlignCenter);
+  EXPECT_EQ(widget("txtShow")->palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
+  EXPECT_EQ(widget("Frame1")->palette().color(QPalette::Window), QColor(0xFF, 0xC0, 0xC0));
+  EXPECT_EQ(widget("BtnZur")->palette().color(QPalette::Button), QColor(0x80, 0xFF, 0x80));
+  EXPECT_EQ(widget("Shape1")->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
+  EXPECT_EQ(widget("btnLoesung")->toolTip(), "Nur als letzte Möglichkeit gedacht!");
+  EXPECT_EQ(widget("Frame1")->toolTip(), "Hast Du das nötig ?");
+
+  // txtShow and btnPlus belong to the window and are drawn above the help frame.
+  const QObjectList& order = window->centralWidget()->children();
+  for (const char* name : {"txtShow", "btnPlus"}) {
+    EXPECT_EQ(widget(name)->parentWidget(), window->centralWidget());
+    EXPECT_GT(order.indexOf(widget(name)), order.indexOf(widget("Frame1"))) << name;
+  }
+  EXPECT_GT(order.indexOf(widget("Frame2")), order.indexOf(cell(80))) << "Frame2 covers the board";
+
+  const QList<QAction*> menu = window->menuBar()->actions();
+  ASSERT_EQ(menu.size(), 2);
+  EXPECT_EQ(menu[0]->text(), "Sudoku neu Laden");
+  EXPECT_EQ(menu[1]->text(), "Beenden");
+  EXPECT_EQ(menu[0]->menu(), nullptr);
+  EXPECT_EQ(menu[1]->menu(), nullptr);
+}
+
+TEST_F(Layout, TabOrderStartsWithTheButtonsThenTheLevels) {
+  std::vector<std::string> order;
+  for (QWidget* w = widget("btnGO"); order.size() < 4; w = w->nextInFocusChain()) {
+    if (w->focusPolicy() & Qt::TabFocus) order.push_back(w->objectName().toStdString());
+  }
+  EXPECT_EQ(order, (std::vector<std::string>{"btnGO", "btnLoesung", "optLevel_0", "optLevel_1"}));
+}
+
+TEST_F(Layout, TheSplashWindowLaysOutItsFrame) {
+  app::SplashWindow splash(window.get());
+  EXPECT_EQ(splash.size(), QSize(492, 283));
+  EXPECT_EQ(splash.palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xC0));
+  EXPECT_TRUE(splash.windowFlags() & Qt::Tool) << "no task bar entry";
+  EXPECT_FALSE(splash.windowFlags() & Qt::WindowMinMaxButtonsHint);
+  const Control controls[] = {
+      {"Frame1", 150, 60, 7080, 4050, "", 0, false, false},
+      {"lblCompanyProduct", 1080, 120, 4080, 435, "Willkommen zu Tavuro", 18, true, true},
+      {"lblProductName", 1080, 600, 3075, 615, "Professional", 26.25, true, true},
+      {"imgLogo", 120, 1680, 4815, 915, nullptr, 0, false, false},
+      {"lblCopyright", 4560, 2715, 2415, 255, nullptr, 0, false, false},
+      {"lblCompany", 4575, 2970, 1485, 930, nullptr, 0, false, false},
+  };
+  for (const Control& c : controls) expectControl(splash.findChild<QWidget*>(c.name), c);
+
+  for (const char* name : {"lblPlatform", "lblVersion"}) {
+    auto* label = splash.findChild<QLabel*>(name);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->alignment() & Qt::AlignRight, Qt::AlignRight) << name;
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 12);
+  }
+  EXPECT_EQ(splash.findChild<QLabel*>("lblPlatform")->geometry().right() + 1,
+            app::twips(1080 + 5865));
+  EXPECT_EQ(splash.findChild<QLabel*>("lblVersion")->text(), "Version 2.2");
+  EXPECT_TRUE(splash.findChild<QLabel*>("lblCompany")->text().contains("Tavuro"));
+  EXPECT_TRUE(splash.findChild<QLabel*>("lblCompany")->text().contains("tavuro.example"));
+  const QLabel* countdown = splash.findChild<QLabel*>("Label1");
+  EXPECT_EQ(countdown->text(), "noch ~10 sec. dann geht's weiter");
+  EXPECT_EQ(countdown->geometry(), twipsRect(840, 3120, 3255, 855));
+  EXPECT_DOUBLE_EQ(countdown->font().pointSizeF(), 13.5);
+  EXPECT_FALSE(splash.findChild<QLabel*>("imgLogo")->pixmap().isNull());
+  EXPECT_EQ(splash.timer()->interval(), 1000);
+  EXPECT_TRUE(splash.timer()->isActive());
+}
+
+}  // namespace
+}  // namespace kalmotre

@@ -1,0 +1,184 @@
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "app_fixture.h"
+#include "generate/removal.h"
+
+namespace kalmotre {
+namespace {
+
+constexpr char kPuzzle[] =
+    "2.57.38.9"
+    ".1..4..7."
+    "93.1.8..6"
+    "56.8.2..4"
+    ".9..1..5."
+    "4..9.5..2"
+    "6..3.1.87"
+    ".5.48..9."
+    "1.95.7.4.";
+
+class Play : public test::AppTest {
+ protected:
+  Play() { handOut(kPuzzle); }
+  QString freeCaption() const { return widget<QLabel>("lblFrei")->text(); }
+  void clickInto(CellIndex i) { QTest::mouseClick(cell(i), Qt::LeftButton); }
+  void greyAll() {
+    for (CellIndex i = 0; i < kCells; ++i) {
+      window->form().mutableForm().board.setColors(i, colors::kMidGrey, colors::kBlack);
+    }
+    window->refresh();
+  }
+  bool validated() const { return background(1) == QColor(Qt::yellow); }
+  // Each key goes where the keyboard focus is at that moment, as a player's keys do.
+  static void type(const char* keys) {
+    for (const char* k = keys; *k != '\0'; ++k) QTest::keyClick(QApplication::focusWidget(), *k);
+  }
+};
+
+TEST_F(Play, TypingADigitMovesTheFocusToTheNextCellAndLowersTheCounter) {
+  ASSERT_EQ(freeCaption(), "Freie Felder: 81");  // the counter changes only with an entry
+  clickInto(8);
+  QTest::keyClick(cell(8), Qt::Key_7);
+  EXPECT_EQ(cell(8)->text(), "7");
+  EXPECT_TRUE(cell(9)->hasFocus()) << "cell 8 is the last of block 0, cell 9 the first of block 1";
+  EXPECT_EQ(freeCaption(), QString("Freie Felder: 40"));
+  EXPECT_EQ(background(8), QColor(Qt::yellow)) << "validated when the focus left it";
+}
+
+TEST_F(Play, TwoKeysInARowFillTwoCellsUnlessTheNextIsAClue) {
+  clickInto(3);
+  type("86");
+  EXPECT_EQ(cell(3)->text(), "8");
+  EXPECT_EQ(cell(4)->text(), "1") << "cell 4 is a clue: the second key does nothing";
+  EXPECT_TRUE(cell(4)->hasFocus());
+
+  clickInto(1);
+  type("43");
+  EXPECT_EQ(cell(1)->text(), "4");
+  EXPECT_EQ(cell(2)->text(), "5");
+  clickInto(34);
+  type("29");
+  EXPECT_EQ(cell(34)->text(), "2");
+  EXPECT_EQ(cell(35)->text(), "9");
+  EXPECT_TRUE(cell(36)->hasFocus());
+}
+
+TEST_F(Play, TheLastCellKeepsTheFocus) {
+  clickInto(80);
+  QTest::keyClick(cell(80), Qt::Key_3);
+  EXPECT_TRUE(cell(80)->hasFocus());
+  EXPECT_EQ(freeCaption(), "Freie Felder: 40");
+}
+
+TEST_F(Play, AFocusedCellSelectsItsTextSoADigitReplacesIt) {
+  clickInto(1);
+  QTest::keyClick(cell(1), Qt::Key_4);
+  clickInto(1);
+  QApplication::processEvents();
+  QTest::keyClick(cell(1), Qt::Key_6);
+  EXPECT_EQ(cell(1)->text(), "6");
+}
+
+TEST_F(Play, AClickFromACellOntoAButtonValidatesLeavingTheWindowDoesNot) {
+  clickInto(10);
+  greyAll();
+  // Another application takes the activation: the cell keeps its place, nothing is repainted.
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  EXPECT_FALSE(validated());
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  EXPECT_TRUE(cell(10)->hasFocus());
+  EXPECT_EQ(window->form().focusedCell(), 10);
+  EXPECT_FALSE(validated());
+
+  QTest::mouseClick(widget<QRadioButton>("optLevel_0"), Qt::LeftButton);
+  EXPECT_TRUE(validated());
+  EXPECT_EQ(window->form().focusedCell(), kNoCell);
+  EXPECT_FALSE(window->form().form().hardLevel);
+}
+
+TEST_F(Play, ThePlusButtonStepsAndGreysTheReachOfTheDigit) {
+  auto* plus = widget<QPushButton>("btnPlus");
+  for (int k = 0; k < 3; ++k) QTest::mouseClick(plus, Qt::LeftButton);
+  EXPECT_EQ(widget<QLineEdit>("txtShow")->text(), "3");
+  EXPECT_EQ(background(10), QColor(0xB0, 0xB0, 0xB0)) << "open, in reach of the 3 in row 0";
+  EXPECT_EQ(background(2), QColor(0xE0, 0xE0, 0xE0));
+  QTest::keyClick(widget("txtShow"), Qt::Key_Backspace);
+  QTest::keyClicks(widget("txtShow"), "5");
+  EXPECT_EQ(widget<QLineEdit>("txtShow")->text(), "5");
+}
+
+TEST_F(Play, RestartBringsBackThePuzzleAndTheSolverFillsTheRest) {
+  clickInto(1);
+  type("4");
+  QTest::mouseClick(widget("btnLoesung"), Qt::LeftButton);
+  EXPECT_EQ(freeCaption(), "Freie Felder: 0");
+  for (CellIndex i = 0; i < kCells; ++i) EXPECT_FALSE(cell(i)->text().isEmpty()) << i;
+  QTest::mouseClick(widget("BtnZur"), Qt::LeftButton);
+  EXPECT_EQ(test::boardLine(window->form().form().board), kPuzzle);
+  for (CellIndex i = 0; i < kCells; ++i) {
+    EXPECT_EQ(cell(i)->text().toStdString(), window->form().form().board.text(i));
+    EXPECT_EQ(cell(i)->isReadOnly(), window->form().form().board.locked(i));
+  }
+  EXPECT_EQ(freeCaption(), "Freie Felder: 41");
+  window->menuBar()->actions()[0]->trigger();  // "Sudoku neu Laden": nothing left to change
+  EXPECT_EQ(test::boardLine(window->form().form().board), kPuzzle);
+}
+
+TEST_F(Play, GeneratingShowsThePuzzleAndTheSplash) {
+  QTest::mouseClick(widget("btnGO"), Qt::LeftButton);
+  const FormState& s = window->form().form();
+  int open = 0;
+  for (CellIndex i = 0; i < kCells; ++i) {
+    EXPECT_EQ(cell(i)->text().toStdString(), s.board.text(i));
+    EXPECT_EQ(cell(i)->isReadOnly(), !s.board.text(i).empty());
+    EXPECT_EQ(background(i), cell(i)->text().isEmpty() ? QColor(Qt::yellow) : QColor(Qt::white));
+    open += cell(i)->text().isEmpty() ? 1 : 0;
+  }
+  EXPECT_EQ(freeCaption(), QStringLiteral("Freie Felder: %1").arg(open));
+  EXPECT_FALSE(widget("Frame2")->isVisible());
+  ASSERT_NE(window->splash(), nullptr);
+  EXPECT_TRUE(window->splash()->isVisible());
+  EXPECT_EQ(widget<QLabel>("lblZahl_0")->text().toStdString(), std::to_string(s.state.solution[0]));
+}
+
+TEST_F(Play, ClicksAndKeysQueuedForTheGeneratorsEventPassChangeNothing) {
+  bool ranDuringPass = false;
+  QTimer::singleShot(0, window.get(), [&] {
+    ranDuringPass = window->form().form().state.busy;
+    EXPECT_TRUE(widget("Frame2")->isVisible());
+    EXPECT_TRUE(cell(1)->isReadOnly());
+    QTest::mouseClick(widget("btnLoesung"), Qt::LeftButton);
+    QTest::mouseClick(widget("btnGO"), Qt::LeftButton);
+    QTest::mouseClick(widget("BtnZur"), Qt::LeftButton);
+    QTest::mouseClick(widget("btnPlus"), Qt::LeftButton);
+    QTest::keyClicks(cell(1), "5");
+    QTest::keyClicks(widget("txtShow"), "7");
+  });
+  const long long drawsBefore = random.drawCount();
+  QTest::mouseClick(widget("btnGO"), Qt::LeftButton);
+  EXPECT_TRUE(ranDuringPass);
+  const FormState& s = window->form().form();
+  EXPECT_EQ(s.txtShow, "X");
+  EXPECT_FALSE(s.state.possibilitiesOn);
+  EXPECT_LT(random.drawCount() - drawsBefore, 1500) << "one generation, not two";
+  int open = 0;
+  for (CellIndex i = 0; i < kCells; ++i) open += s.board.isEmptyText(i) ? 1 : 0;
+  EXPECT_GT(open, 0) << "the solver did not run over the new puzzle";
+  EXPECT_EQ(test::boardLine(s.board), [&] {
+    FormState record = s;
+    record.state.busy = true;
+    restoreGivens(record);
+    return test::boardLine(record.board);
+  }()) << "the board is the puzzle that was handed out";
+}
+
+}  // namespace
+}  // namespace kalmotre

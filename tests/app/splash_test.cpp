@@ -1,0 +1,93 @@
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QTimer>
+
+#include "app/splash_countdown.h"
+#include "app/splash_window.h"
+#include "app_fixture.h"
+
+namespace kalmotre {
+namespace {
+
+TEST(SplashCountdown, CountsFiveToZeroThenClosesAndStartsAfreshOnLoad) {
+  app::SplashCountdown countdown;
+  countdown.load();
+  std::vector<std::string> texts;
+  for (int tick = 0; tick < 6; ++tick) {
+    const auto t = countdown.tick();
+    EXPECT_FALSE(t.close);
+    texts.push_back(t.text);
+  }
+  EXPECT_EQ(texts.front(), "noch 5 sec dann geht's weiter");
+  EXPECT_EQ(texts[1], "noch 4 sec dann geht's weiter");
+  EXPECT_EQ(texts.back(), "noch 0 sec dann geht's weiter");
+  EXPECT_TRUE(countdown.tick().close);
+  EXPECT_EQ(countdown.secondsLeft(), 6);
+  countdown.load();
+  EXPECT_EQ(countdown.tickCount(), 0);
+  EXPECT_EQ(countdown.tick().text, "noch 5 sec dann geht's weiter");
+}
+
+using Splash = test::AppTest;
+
+TEST_F(Splash, ANewPuzzleDoesNotRestartARunningCountButBringsItBackOnceClosed) {
+  QTest::mouseClick(widget("btnGO"), Qt::LeftButton);
+  QPointer<app::SplashWindow> first = window->splash();
+  ASSERT_TRUE(first);
+  QApplication::processEvents();
+  EXPECT_TRUE(window->isActiveWindow()) << "the board keeps the keyboard";
+  first->Timer1_Timer();
+  first->Timer1_Timer();
+  QTest::mouseClick(widget("btnGO"), Qt::LeftButton);
+  EXPECT_EQ(window->splash(), first.data());
+  EXPECT_EQ(first->countdown().tickCount(), 2);
+  EXPECT_EQ(first->findChild<QLabel*>("Label1")->text(), "noch 4 sec dann geht's weiter");
+
+  for (int tick = 0; tick < 5; ++tick) first->Timer1_Timer();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(first) << "the seventh tick closes and unloads it";
+  EXPECT_EQ(window->splash(), nullptr);
+
+  QTest::mouseClick(widget("btnGO"), Qt::LeftButton);
+  ASSERT_NE(window->splash(), nullptr);
+  EXPECT_EQ(window->splash()->countdown().tickCount(), 0);
+  EXPECT_EQ(window->splash()->findChild<QLabel*>("Label1")->text(),
+            "noch ~10 sec. dann geht's weiter");
+}
+
+TEST_F(Splash, LogoMakerLineAndDropOpenTheMakersPageAndTheCountGoesOn) {
+  QTest::mouseClick(widget("btnGO"), Qt::LeftButton);
+  app::SplashWindow* splash = window->splash();
+  ASSERT_NE(splash, nullptr);
+  QTest::mouseClick(splash->findChild<QWidget*>("imgLogo"), Qt::LeftButton);
+  QTest::mouseClick(splash->findChild<QWidget*>("lblCompany"), Qt::LeftButton);
+  QMimeData data;
+  data.setText(QStringLiteral("x"));
+  QObject* frame = splash->findChild<app::DropFrame*>("Frame1");
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  frame->event(&drop);  // what a finished drag delivers
+  QApplication::processEvents();
+  const QString open = QStringLiteral("open https://www.tavuro.example/");
+  EXPECT_EQ(desktop.calls, (QStringList{open, open, open}));
+  EXPECT_TRUE(splash->timer()->isActive());
+}
+
+TEST_F(Splash, OnlyAFailedOpenOffersTheChoiceOfAProgram) {
+  app::openWebPage(desktop, QStringLiteral("https://www.tavuro.example/"));
+  EXPECT_EQ(desktop.calls.size(), 1);
+
+  desktop.calls.clear();
+  desktop.openSucceeds = false;
+  app::openWebPage(desktop, QStringLiteral("https://www.tavuro.example/"));
+  EXPECT_EQ(desktop.calls, (QStringList{"open https://www.tavuro.example/", "choose"}))
+      << "cancelled: nothing is started";
+
+  desktop.calls.clear();
+  desktop.chosen = QStringLiteral("/usr/bin/browser");
+  app::openWebPage(desktop, QStringLiteral("https://www.tavuro.example/"));
+  EXPECT_EQ(desktop.calls.last(), "start /usr/bin/browser https://www.tavuro.example/");
+}
+
+}  // namespace
+}  // namespace kalmotre

@@ -1,0 +1,63 @@
+# Runs kalmotre-gen as a user would and checks its output, errors and exit codes.
+file(MAKE_DIRECTORY "${WORK}")
+
+function(run expected_code)
+  execute_process(COMMAND "${GEN}" ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT code EQUAL expected_code)
+    message(FATAL_ERROR "kalmotre-gen ${ARGN}: exit ${code}, wanted ${expected_code}\n${out}${err}")
+  endif()
+  set(out "${out}" PARENT_SCOPE)
+  set(err "${err}" PARENT_SCOPE)
+endfunction()
+
+function(expect_match text regex what)
+  if(NOT text MATCHES "${regex}")
+    message(FATAL_ERROR "${what}: '${text}' does not match '${regex}'")
+  endif()
+endfunction()
+
+# Five puzzles, reproducible with a seed.
+run(0 --count 5 --seed 1)
+set(first "${out}")
+string(REGEX MATCHALL "[^\n]+" lines "${out}")
+list(LENGTH lines n)
+if(NOT n EQUAL 5)
+  message(FATAL_ERROR "wanted 5 puzzles, got ${n}:\n${out}")
+endif()
+foreach(line IN LISTS lines)
+  expect_match("${line}" "^[.1-9]+$" "puzzle line")
+  string(LENGTH "${line}" len)
+  if(NOT len EQUAL 81)
+    message(FATAL_ERROR "puzzle line of ${len} characters: ${line}")
+  endif()
+endforeach()
+run(0 --seed 1 --count 5)
+if(NOT out STREQUAL first)
+  message(FATAL_ERROR "the same seed gave other puzzles")
+endif()
+
+# Replay: all-zero draws at "Leicht" take exactly 1203 and give the relabelled base grid.
+set(draws "${WORK}/zeros.txt")
+string(REPEAT "0\n" 1203 zeros)
+file(WRITE "${draws}" "${zeros}")
+run(0 --level leicht --draws "${draws}")
+expect_match("${out}" "^puzzle [.1-9]+\nsolution 245763819816249375937158426561872934392614758478935162624391587753486291189527643\ngivens [.1-9]+\ndraws 1203\n$" "replay")
+
+# Running out, bad values, unreadable files: one line on stderr, exit 1, nothing on stdout.
+run(1 --level schwer --draws "${draws}")
+expect_match("${err}" "ran out of draws after 1203" "exhausted draws")
+if(NOT out STREQUAL "")
+  message(FATAL_ERROR "output despite an error: ${out}")
+endif()
+file(WRITE "${WORK}/bad.txt" "0.1\n1.0\n")
+run(1 --draws "${WORK}/bad.txt")
+expect_match("${err}" "line 2: '1.0' is outside" "value out of range")
+run(1 --draws "${WORK}/missing.txt")
+expect_match("${err}" "cannot read" "missing file")
+
+# Wrong arguments: usage on stderr, exit 2.
+run(2 --count)
+expect_match("${err}" "usage: kalmotre-gen" "usage")
+run(2 --level mittel)
+run(0 --help)
+expect_match("${out}" "usage: kalmotre-gen" "help")

@@ -1,0 +1,195 @@
+#include "generate/driver.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+
+#include "generate/reference_generator.h"
+#include "generate/removal.h"
+#include "solve/solver.h"
+#include "support/boards.h"
+#include "support/fakes.h"
+#include "support/recording_random.h"
+
+namespace kalmotre {
+namespace {
+
+// Counts the solutions of a board by plain backtracking, stopping at two.
+class SolutionCounter {
+ public:
+  explicit SolutionCounter(const Grid& grid) : grid_(grid) {}
+  int count(Grid* first) {
+    found_ = 0;
+    first_ = first;
+    search();
+    return found_;
+  }
+
+ private:
+  // Digits (as bits 1..9) that a peer of the cell already holds.
+  unsigned taken(CellIndex cell) const {
+    unsigned bits = 0;
+    for (CellIndex peer : rowColumnBlockOf(cell)) bits |= 1u << grid_[peer];
+    return bits;
+  }
+  void search() {
+    CellIndex best = kCells;
+    unsigned bestFree = 0;
+    int fewest = 10;
+    for (CellIndex c = 0; c < kCells && fewest > 1; ++c) {
+      if (grid_[c] != 0) continue;
+      const unsigned free = ~taken(c) & 0x3FEu;
+      const int options = std::popcount(free);
+      if (options < fewest) fewest = options, best = c, bestFree = free;
+    }
+    if (best == kCells) {
+      if (found_++ == 0 && first_ != nullptr) *first_ = grid_;
+      return;
+    }
+    for (int d = 1; d <= 9 && found_ < 2; ++d) {
+      if ((bestFree & (1u << d)) == 0) continue;
+      grid_[best] = d;
+      search();
+      grid_[best] = 0;
+    }
+  }
+  Grid grid_;
+  Grid* first_ = nullptr;
+  int found_ = 0;
+};
+
+Grid boardDigits(const Board& board) {
+  Grid grid;
+  for (CellIndex i = 0; i < kCells; ++i)
+    grid[i] = board.isEmptyText(i) ? 0 : std::stoi(board.text(i));
+  return grid;
+}
+
+// The draws a generation must take: the three counts, the exchanges they ask for, 200 for the
+// relabelling, 1000 for the forced pass and 100 more at "Schwer".
+long long expectedDraws(const std::vector<double>& drawn, bool hard) {
+  std::size_t at = 0;
+  long long total = 0;
+  for (int step = 0; step < 3; ++step) {
+    const int n = static_cast<int>(std::floor(drawn.at(at) * 10));
+    at += 1 + static_cast<std::size_t>(n);
+    total += 1 + n;
+  }
+  return total + 200 + 1000 + (hard ? 100 : 0);
+}
+
+TEST(Generation, RunsItsStepsInOrderAroundTheOneEventPass) {
+  FormState form;
+  test::RecordingView view;
+  EngineRandomSource random;
+  test::FixedClock clock;
+  form.state.possibilitiesOn = true;
+  bool sawBoardCovered = false;
+  view.duringEvents = [&] {
+    sawBoardCovered = form.state.busy && form.thinkingFrameVisible && !form.state.possibilitiesOn;
+    // The complete grid stands on the board while the window shows the frame.
+    EXPECT_EQ(boardDigits(form.board), form.state.solution);
+  };
+  generatePuzzle(form, view, random, clock);
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"splash", "events"}));
+  EXPECT_TRUE(view.messages.empty());
+  EXPECT_TRUE(sawBoardCovered);
+  EXPECT_FALSE(form.thinkingFrameVisible);
+  EXPECT_FALSE(form.state.busy);
+  EXPECT_FALSE(form.state.possibilitiesOn);
+}
+
+TEST(Generation, WithAllCountsZeroTheSolutionIsTheBaseGridAndTheDrawsAreExact) {
+  for (bool hard : {false, true}) {
+    const std::size_t needed = hard ? 1303 : 1203;
+    std::vector<double> draws(needed, 0.0);  // relabelling swaps 1 with 1: nothing
+    {
+      FormState form;
+      form.hardLevel = hard;
+      NullView view;
+      ScriptedRandomSource random(draws);
+      test::FixedClock clock;
+      generatePuzzle(form, view, random, clock);
+      EXPECT_EQ(test::gridRows(form.state.solution), test::kBaseRows);
+      EXPECT_EQ(random.remaining(), 0u);
+    }
+    draws.pop_back();
+    FormState form;
+    form.hardLevel = hard;
+    NullView view;
+    ScriptedRandomSource random(draws);
+    test::FixedClock clock;
+    EXPECT_THROW(generatePuzzle(form, view, random, clock), DrawsExhausted);
+  }
+}
+
+TEST(Generation, TheLevelIsReadAfterTheEventPass) {
+  FormState form;
+  test::RecordingView view;
+  ScriptedRandomSource random(std::vector<double>(1203, 0.0));
+  test::FixedClock clock;
+  view.duringEvents = [&] { form.hardLevel = false; };  // the player picks "Leicht" meanwhile
+  EXPECT_NO_THROW(generatePuzzle(form, view, random, clock));
+  EXPECT_EQ(random.remaining(), 0u);
+}
+
+TEST(Generation, CarvesExactlyWhatTheStepByStepGeneratorCarves) {
+  for (int seed = 0; seed < 16; ++seed) {
+    for (bool hard : {false, true}) {
+      FormState mine;
+      mine.hardLevel = hard;
+      NullView view;
+      EngineRandomSource random;
+      test::FixedClock clock(seed * 3.5);
+      generatePuzzle(mine, view, random, clock);
+
+      FormState reference;
+      reference.hardLevel = hard;
+      EngineRandomSource referenceRandom;
+      test::referenceGenerate(reference, referenceRandom, seed * 3.5);
+
+      ASSERT_EQ(test::boardLine(mine.board), test::boardLine(reference.board))
+          << "seed " << seed << (hard ? " Schwer" : " Leicht");
+      EXPECT_EQ(random.drawCount(), referenceRandom.drawCount());
+    }
+  }
+}
+
+TEST(Generation, ThousandsOfPuzzlesAreUniqueSolvableAndRestartable) {
+  NullView view;
+  test::RecordingRandomSource random;
+  test::FixedClock clock;
+  for (bool hard : {false, true}) {
+    for (int seed = 0; seed < 1500; ++seed) {
+      FormState form;
+      form.hardLevel = hard;
+      clock.set(seed + (hard ? 0.25 : 0.75));
+      const long long before = random.drawCount();
+      generatePuzzle(form, view, random, clock);
+      SCOPED_TRACE(testing::Message() << "seed " << seed << (hard ? " Schwer " : " Leicht ")
+                                      << test::boardLine(form.board));
+
+      ASSERT_EQ(random.drawCount() - before, expectedDraws(random.drawn, hard));
+      const Grid puzzle = boardDigits(form.board);
+      for (CellIndex i = 0; i < kCells; ++i) {
+        ASSERT_TRUE(puzzle[i] == 0 || puzzle[i] == form.state.solution[i]) << "clue " << i;
+        ASSERT_EQ(form.board.locked(i), puzzle[i] != 0);
+      }
+      ASSERT_EQ(form.state.givens, puzzle) << "the clue record is the puzzle handed out";
+
+      Grid only;
+      ASSERT_EQ(SolutionCounter(puzzle).count(&only), 1);
+      ASSERT_EQ(only, form.state.solution);
+
+      FormState solved = form;
+      ASSERT_TRUE(solvePuzzle(solved, 10));
+      ASSERT_EQ(boardDigits(solved.board), form.state.solution);
+
+      restoreGivens(form);  // what "Spiel neu beginnen" writes
+      ASSERT_EQ(boardDigits(form.board), puzzle);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kalmotre

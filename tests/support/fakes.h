@@ -1,0 +1,45 @@
+// Fake ports for the core: a view that records what it was asked, a clock that says what it's told.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/ports.h"
+#include "generate/random_source.h"
+
+namespace kalmotre::test {
+
+class RecordingView : public FormView {
+ public:
+  void focusCell(CellIndex cell) override { calls.push_back("focus " + std::to_string(cell)); }
+  void showMessage(std::string_view text) override { messages.emplace_back(text); }
+  void processPendingEvents() override {
+    calls.emplace_back("events");
+    if (duringEvents) duringEvents();
+  }
+  void showSplash() override { calls.emplace_back("splash"); }
+  void quit() override { calls.emplace_back("quit"); }
+
+  std::vector<std::string> calls;
+  std::vector<std::string> messages;
+  std::function<void()> duringEvents;
+};
+
+class FixedClock : public Clock {
+ public:
+  explicit FixedClock(double seconds = 43200.5) : seconds_(seconds) {}
+  double secondsSinceMidnight() override { return seconds_; }
+  void set(double seconds) { seconds_ = seconds; }
+
+ private:
+  double seconds_;
+};
+
+// A draw that lands on k of n for Int(u * n).
+inline double drawFor(int k, int n) {
+  return (k + 0.5) / n;
+}
+
+}  // namespace kalmotre::test
