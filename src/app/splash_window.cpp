@@ -86,9 +86,9 @@ SplashWindow::SplashWindow(QWidget* owner)
 
   addLabel("lblCopyright", QStringLiteral("Copyright"), twipsRect(4560, 2715, 2415, 255), 8.25,
            false);
-  lblCompany_ = addLabel(
-      "lblCompany", QStringLiteral("Tavuro, www.tavuro.example – hier klicken für die Homepage!"),
-      twipsRect(4575, 2970, 1485, 930), 8.25, false);
+  lblCompany_ =
+      addLabel("lblCompany", QStringLiteral("Tavuro im Netz: tavuro.example – bitte hier klicken!"),
+               twipsRect(4575, 2970, 1485, 930), 8.25, false);
   lblCompany_->setFrameStyle(QFrame::Box | QFrame::Plain);
   lblCompany_->setWordWrap(true);
   lblCompany_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -7,7 +7,7 @@
 
 namespace kalmotre::app {
 
-inline constexpr char kMakerAddress[] = "https://www.tavuro.example/";
+inline constexpr char kMakerAddress[] = "https://tavuro.example/";
 
 // What the game needs of the desktop; tests fake it so no browser or dialog starts.
 class DesktopPort {

@@ -50,6 +50,8 @@ bool runHiddenSingles(SolverBoard& board, int cycles, SolverTrace* trace) {
       openByValue.reset(c);
       holding[static_cast<std::size_t>(d)].set(c);
     });
+    // A caller that wants only the verdict has it once every cell is filled.
+    if (trace == nullptr && board.emptyText.empty()) break;
   }
   return board.emptyText.empty();
 }

@@ -68,25 +68,25 @@ TEST_F(Splash, LogoMakerLineAndDropOpenTheMakersPageAndTheCountGoesOn) {
   QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   frame->event(&drop);  // what a finished drag delivers
   QApplication::processEvents();
-  const QString open = QStringLiteral("open https://www.tavuro.example/");
+  const QString open = QStringLiteral("open https://tavuro.example/");
   EXPECT_EQ(desktop.calls, (QStringList{open, open, open}));
   EXPECT_TRUE(splash->timer()->isActive());
 }
 
 TEST_F(Splash, OnlyAFailedOpenOffersTheChoiceOfAProgram) {
-  app::openWebPage(desktop, QStringLiteral("https://www.tavuro.example/"));
+  app::openWebPage(desktop, QStringLiteral("https://tavuro.example/"));
   EXPECT_EQ(desktop.calls.size(), 1);
 
   desktop.calls.clear();
   desktop.openSucceeds = false;
-  app::openWebPage(desktop, QStringLiteral("https://www.tavuro.example/"));
-  EXPECT_EQ(desktop.calls, (QStringList{"open https://www.tavuro.example/", "choose"}))
+  app::openWebPage(desktop, QStringLiteral("https://tavuro.example/"));
+  EXPECT_EQ(desktop.calls, (QStringList{"open https://tavuro.example/", "choose"}))
       << "cancelled: nothing is started";
 
   desktop.calls.clear();
   desktop.chosen = QStringLiteral("/usr/bin/browser");
-  app::openWebPage(desktop, QStringLiteral("https://www.tavuro.example/"));
-  EXPECT_EQ(desktop.calls.last(), "start /usr/bin/browser https://www.tavuro.example/");
+  app::openWebPage(desktop, QStringLiteral("https://tavuro.example/"));
+  EXPECT_EQ(desktop.calls.last(), "start /usr/bin/browser https://tavuro.example/");
 }
 
 }  // namespace
