@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "board/one_line.h"
 #include "cli/gen_options.h"
 #include "input/main_form.h"
 
@@ -21,28 +22,6 @@ class SteppingClock final : public Clock {
  private:
   double next_;
 };
-
-std::string boardLine(const Board& board) {
-  std::string line;
-  for (int row = 0; row < 9; ++row) {
-    for (int column = 0; column < 9; ++column) {
-      const std::string& text = board.text(cellAt(row, column));
-      line += text.empty() ? '.' : text[0];
-    }
-  }
-  return line;
-}
-
-std::string gridLine(const Grid& grid) {
-  std::string line;
-  for (int row = 0; row < 9; ++row) {
-    for (int column = 0; column < 9; ++column) {
-      const int digit = grid[cellAt(row, column)];
-      line += digit == 0 ? '.' : static_cast<char>('0' + digit);
-    }
-  }
-  return line;
-}
 
 int replay(const cli::GenOptions& options) {
   std::ifstream file(*options.drawsFile);
@@ -68,9 +47,9 @@ int replay(const cli::GenOptions& options) {
               << exhausted.used() << "\n";
     return 1;
   }
-  std::cout << "puzzle " << boardLine(form.form().board) << "\n"
-            << "solution " << gridLine(form.form().state.solution) << "\n"
-            << "givens " << gridLine(form.form().state.givens) << "\n"
+  std::cout << "puzzle " << oneLine(form.form().board) << "\n"
+            << "solution " << oneLine(form.form().state.solution) << "\n"
+            << "givens " << oneLine(form.form().state.givens) << "\n"
             << "draws " << random.drawCount() << "\n";
   return 0;
 }
@@ -85,7 +64,7 @@ int generate(const cli::GenOptions& options) {
   form.playerChoseLevel(options.hard);
   for (long k = 0; k < options.count; ++k) {
     form.btnGO_Click();
-    std::cout << boardLine(form.form().board) << "\n";
+    std::cout << oneLine(form.form().board) << "\n";
   }
   std::cout.flush();
   return std::cout ? 0 : 1;

@@ -51,17 +51,7 @@ class AppTest : public testing::Test {
 
   // Hands out the puzzle given row by row, as the generator would.
   void handOut(std::string_view rows) {
-    FormState& s = window->form().mutableForm();
-    s.state.busy = true;
-    loadBoard(s.board, rows);
-    for (CellIndex i = 0; i < kCells; ++i) {
-      const bool open = s.board.isEmptyText(i);
-      s.state.givens[i] = open ? 0 : std::stoi(s.board.text(i));
-      s.board.setLocked(i, !open);
-      s.board.setColors(i, open ? colors::kYellow : colors::kWhite,
-                        open ? colors::kBlue : colors::kBlack);
-    }
-    s.state.busy = false;
+    handOutPuzzle(window->form().mutableForm(), rows);
     window->refresh();
   }
 

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -87,6 +88,18 @@ TEST_F(Splash, OnlyAFailedOpenOffersTheChoiceOfAProgram) {
   desktop.chosen = QStringLiteral("/usr/bin/browser");
   app::openWebPage(desktop, QStringLiteral("https://tavuro.example/"));
   EXPECT_EQ(desktop.calls.last(), "start /usr/bin/browser https://tavuro.example/");
+}
+
+TEST_F(Splash, BeendenClosesEveryWindowWithoutWaitingForTheCountdown) {
+  QTest::mouseClick(widget("btnGO"), Qt::LeftButton);
+  QPointer<app::SplashWindow> splash = window->splash();
+  ASSERT_TRUE(splash && splash->isVisible());
+  QAction* beenden = window->findChild<QAction*>("mnuEnde_1");
+  ASSERT_NE(beenden, nullptr);
+  beenden->trigger();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(splash);
 }
 
 }  // namespace

@@ -8,33 +8,14 @@
 namespace kalmotre {
 namespace {
 
-constexpr char kPuzzleRows[] =
-    "2.57.38.9"
-    ".1..4..7."
-    "93.1.8..6"
-    "56.8.2..4"
-    ".9..1..5."
-    "4..9.5..2"
-    "6..3.1.87"
-    ".5.48..9."
-    "1.95.7.4.";
+constexpr const char* kPuzzleRows = test::kPlayablePuzzle;
 
 // A form with a puzzle handed out: clues locked, open cells yellow, the clue record taken.
 class MainFormTest : public testing::Test {
  protected:
   MainFormTest() : form(view, random, clock) {
     form.Form_Load();
-    FormState& s = form.mutableForm();
-    s.state.busy = true;
-    test::loadBoard(s.board, kPuzzleRows);
-    for (CellIndex i = 0; i < kCells; ++i) {
-      s.state.givens[i] = s.board.isEmptyText(i) ? 0 : std::stoi(s.board.text(i));
-      s.board.setLocked(i, !s.board.isEmptyText(i));
-      s.board.setColors(i, s.board.isEmptyText(i) ? colors::kYellow : colors::kWhite,
-                        s.board.isEmptyText(i) ? colors::kBlue : colors::kBlack);
-    }
-    s.lblFrei = freeCellsCaption(openCells());
-    s.state.busy = false;
+    test::handOutPuzzle(form.mutableForm(), kPuzzleRows);
   }
 
   int openCells() const {

@@ -4,8 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "board/display.h"
 #include "board/form_state.h"
 #include "board/geometry.h"
+#include "board/one_line.h"
+#include "generate/removal.h"
 
 namespace kalmotre::test {
 
@@ -19,15 +22,18 @@ inline void loadBoard(Board& board, std::string_view rows) {
   }
 }
 
+// Hands the puzzle out as a generation ends: clues locked, open cells yellow, counter and clue
+// record set. The writes raise no change handling.
+inline void handOutPuzzle(FormState& form, std::string_view rows) {
+  form.state.busy = true;
+  loadBoard(form.board, rows);
+  presentPuzzle(form);
+  recordGivens(form);
+  form.state.busy = false;
+}
+
 inline std::string boardLine(const Board& board) {
-  std::string line;
-  for (int row = 0; row < 9; ++row) {
-    for (int column = 0; column < 9; ++column) {
-      const std::string& text = board.text(cellAt(row, column));
-      line += text.empty() ? '.' : text[0];
-    }
-  }
-  return line;
+  return oneLine(board);
 }
 
 // A grid given row by row as a line of digits (0 or '.' for none), in CellIndex order.
@@ -43,14 +49,7 @@ inline Grid gridFromRows(std::string_view rows) {
 }
 
 inline std::string gridRows(const Grid& grid) {
-  std::string line;
-  for (int row = 0; row < 9; ++row) {
-    for (int column = 0; column < 9; ++column) {
-      const int d = grid[cellAt(row, column)];
-      line += d == 0 ? '.' : static_cast<char>('0' + d);
-    }
-  }
-  return line;
+  return oneLine(grid);
 }
 
 // The base grid, row by row.
@@ -64,5 +63,18 @@ inline constexpr char kBaseRows[] =
     "624391587"
     "753486291"
     "189527643";
+
+// A puzzle the hidden-single solver finishes, with open and clue cells where the play tests need
+// them: 1, 3, 8, 34, 35, 39, 78, 80 open; 2, 4, 36 clues.
+inline constexpr char kPlayablePuzzle[] =
+    "2.57.38.9"
+    ".1..4..7."
+    "93.1.8..6"
+    "56.8.2..4"
+    ".9..1..5."
+    "4..9.5..2"
+    "6..3.1.87"
+    ".5.48..9."
+    "1.95.7.4.";
 
 }  // namespace kalmotre::test

@@ -1,0 +1,28 @@
+// The one-line form, walked row by row through the cell numbering.
+#include "board/one_line.h"
+
+namespace kalmotre {
+
+std::string oneLine(const Board& board) {
+  std::string line;
+  for (int row = 0; row < 9; ++row) {
+    for (int column = 0; column < 9; ++column) {
+      const std::string& text = board.text(cellAt(row, column));
+      line += text.empty() ? '.' : text[0];
+    }
+  }
+  return line;
+}
+
+std::string oneLine(const Grid& grid) {
+  std::string line;
+  for (int row = 0; row < 9; ++row) {
+    for (int column = 0; column < 9; ++column) {
+      const int digit = grid[cellAt(row, column)];
+      line += digit >= 1 && digit <= 9 ? static_cast<char>('0' + digit) : '.';
+    }
+  }
+  return line;
+}
+
+}  // namespace kalmotre
