@@ -256,8 +256,8 @@ void MainWindow::showCell(CellIndex index) {
 }
 
 void MainWindow::refresh() {
-  FormState& state = form_.mutableForm();
-  const Board::CellSet changed = state.board.takeChangedCells();
+  const Board::CellSet changed = form_.takeChangedCells();
+  const FormState& state = form_.form();
   const bool busyChanged = state.state.busy != shownBusy_;
   shownBusy_ = state.state.busy;
   for (CellIndex i = 0; i < kCells; ++i) {

@@ -4,7 +4,7 @@
 
 #include "generate/driver.h"
 #include "generate/removal.h"
-#include "input/commands.h"
+#include "input/free_cells.h"
 #include "input/validation.h"
 #include "solve/possibilities.h"
 #include "solve/solver.h"

@@ -22,6 +22,8 @@ class MainForm final : private CellChangeListener {
   // For tests and tools that set up a position directly.
   FormState& mutableForm() { return form_; }
   CellIndex focusedCell() const { return focusedCell_; }
+  // The cells whose look changed since the view last asked.
+  Board::CellSet takeChangedCells() { return form_.board.takeChangedCells(); }
 
   // Handlers under the game's names.
   void Form_Load();

@@ -1,6 +1,9 @@
 // The possibilities display: works on the cell values alone, never on the candidate table.
 #include "solve/possibilities.h"
 
+#include <cmath>
+
+#include "board/value.h"
 #include "solve/candidates.h"
 
 namespace kalmotre {
@@ -28,6 +31,17 @@ void showPossibilities(FormState& form, int digit) {
     const CellIndex column = getColumnStart(getCellColumn(i));
     for (int offset : kColumnOffsets) greyOut(form, column + offset);
   }
+}
+
+int chosenDigit(const FormState& form) {
+  return roundToInt(numericValue(form.txtShow));
+}
+
+std::string nextChosenDigitText(const std::string& current) {
+  // In double, like the rest of the arithmetic on values: no overflow, whatever the text holds.
+  const double next = std::nearbyint(numericValue(current) + 1.0);
+  const double digit = std::fmod(next, 10.0);
+  return std::to_string(roundToInt(std::isfinite(digit) ? digit : 0.0));
 }
 
 }  // namespace kalmotre

@@ -1,6 +1,8 @@
 // The help area's answer to "where can this digit still go?", painted into the cell backgrounds.
 #pragma once
 
+#include <string>
+
 #include "board/form_state.h"
 
 namespace kalmotre {
@@ -8,5 +10,10 @@ namespace kalmotre {
 // Base colouring (empty yellow, filled white), then every cell in reach of a cell holding `digit`
 // grey: mid grey when empty, light grey when filled. 0, or a digit nobody holds, shows the base.
 void showPossibilities(FormState& form, int digit);
+
+// The digit chosen in the help area: txtShow's value, rounded to a whole number.
+int chosenDigit(const FormState& form);
+// The text the "+" button steps txtShow to: value + 1, rounded, modulo 10.
+std::string nextChosenDigitText(const std::string& current);
 
 }  // namespace kalmotre

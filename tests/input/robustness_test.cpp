@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "input/commands.h"
+#include "input/free_cells.h"
 #include "input/main_form.h"
 #include "support/fakes.h"
 
