@@ -237,6 +237,7 @@ void MainWindow::buildRightPanel(QWidget* client) {
     setColor(label, QPalette::WindowText, colors::kSystemWindowText);
     label->hide();
     helpLabels_[static_cast<std::size_t>(i)] = label;
+    shownHelp_[static_cast<std::size_t>(i)] = label->text().toStdString();
   }
 
   lblFrei_ = makeLabel("lblFrei", QString::fromUtf8(kFreeCellsPrefix), client,
@@ -262,9 +263,13 @@ void MainWindow::refresh() {
   shownBusy_ = state.state.busy;
   for (CellIndex i = 0; i < kCells; ++i) {
     if (busyChanged || changed.test(static_cast<std::size_t>(i))) showCell(i);
-    const QString caption = QString::fromStdString(state.lblZahl[static_cast<std::size_t>(i)]);
-    QLabel* help = helpLabels_[static_cast<std::size_t>(i)];
-    if (help->text() != caption) help->setText(caption);
+    // Captions change only with a new grid: compare the core's strings, convert only on change.
+    const std::string& caption = state.lblZahl[static_cast<std::size_t>(i)];
+    std::string& shown = shownHelp_[static_cast<std::size_t>(i)];
+    if (shown != caption) {
+      shown = caption;
+      helpLabels_[static_cast<std::size_t>(i)]->setText(QString::fromStdString(caption));
+    }
   }
   const QString free = QString::fromStdString(state.lblFrei);
   if (lblFrei_->text() != free) lblFrei_->setText(free);

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <string>
 
 #include "app/splash_window.h"
 #include "board/ports.h"
@@ -58,6 +59,7 @@ class MainWindow final : public QMainWindow, private FormView {
   DesktopPort& desktop_;
   std::array<QLineEdit*, kCells> cells_{};
   std::array<QLabel*, kCells> helpLabels_{};
+  std::array<std::string, kCells> shownHelp_{};  // the captions the help labels show
   QPushButton* btnGO_ = nullptr;
   QPushButton* btnLoesung_ = nullptr;
   QPushButton* btnZur_ = nullptr;
