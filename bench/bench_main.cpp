@@ -1,9 +1,9 @@
-// Benchmarks of the work behind one click: a whole generation, one removal trial, one solve.
+// Benchmarks of the work behind one click: a whole generation and one solve.
 #include <benchmark/benchmark.h>
 
+#include "board/knobs.h"
 #include "board/ports.h"
 #include "generate/driver.h"
-#include "generate/removal.h"
 #include "input/main_form.h"
 #include "solve/solver.h"
 
@@ -11,20 +11,12 @@ namespace {
 
 using namespace kalmotre;
 
-class CountingClock final : public Clock {
- public:
-  double secondsSinceMidnight() override { return next_ += 1.0; }
-
- private:
-  double next_ = 0;
-};
-
-void generateAt(benchmark::State& state, bool hard) {
+void generateAt(benchmark::State& state, Level level) {
   NullView view;
   EngineRandomSource random;
-  CountingClock clock;
+  SteppingClock clock(1.0, 1.0);
   FormState form;
-  form.hardLevel = hard;
+  form.level = level;
   for (auto _ : state) {
     generatePuzzle(form, view, random, clock);
     benchmark::DoNotOptimize(form.board.text(0));
@@ -32,10 +24,10 @@ void generateAt(benchmark::State& state, bool hard) {
 }
 
 void BM_GenerateLeicht(benchmark::State& state) {
-  generateAt(state, false);
+  generateAt(state, Level::Leicht);
 }
 void BM_GenerateSchwer(benchmark::State& state) {
-  generateAt(state, true);
+  generateAt(state, Level::Schwer);
 }
 BENCHMARK(BM_GenerateLeicht)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GenerateSchwer)->Unit(benchmark::kMicrosecond);
@@ -44,7 +36,7 @@ BENCHMARK(BM_GenerateSchwer)->Unit(benchmark::kMicrosecond);
 void BM_ButtonClickSchwer(benchmark::State& state) {
   NullView view;
   EngineRandomSource random;
-  CountingClock clock;
+  SteppingClock clock(1.0, 1.0);
   MainForm form(view, random, clock);
   form.Form_Load();
   for (auto _ : state) form.btnGO_Click();
@@ -55,14 +47,14 @@ BENCHMARK(BM_ButtonClickSchwer)->Unit(benchmark::kMicrosecond);
 void BM_SolveButton(benchmark::State& state) {
   NullView view;
   EngineRandomSource random;
-  CountingClock clock;
+  SteppingClock clock(1.0, 1.0);
   FormState puzzle;
   generatePuzzle(puzzle, view, random, clock);
   for (auto _ : state) {
     state.PauseTiming();
     FormState form = puzzle;
     state.ResumeTiming();
-    benchmark::DoNotOptimize(solvePuzzle(form, 20));
+    benchmark::DoNotOptimize(solvePuzzle(form, knobs::kSolveButtonCycles));
   }
 }
 BENCHMARK(BM_SolveButton)->Unit(benchmark::kMicrosecond);

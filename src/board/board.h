@@ -25,6 +25,16 @@ class Board {
  public:
   using CellSet = std::bitset<kCells>;
 
+  Board() = default;
+  // A copy is a snapshot: the same cells, but it tells nobody about its changes. Assigning into
+  // a board keeps that board's own listener.
+  Board(const Board& other) : cells_(other.cells_), changed_(other.changed_) {}
+  Board& operator=(const Board& other) {
+    cells_ = other.cells_;
+    changed_ = other.changed_;
+    return *this;
+  }
+
   const std::string& text(CellIndex cell) const { return at(cell).text; }
   // The numeric value of the text, read once when the text is written.
   double value(CellIndex cell) const { return at(cell).value; }
@@ -36,6 +46,7 @@ class Board {
   // Stores the text; only a real change is remembered for the view and told to the listener.
   void setText(CellIndex cell, std::string_view text);
   void setColors(CellIndex cell, Color background, Color foreground);
+  void setLook(CellIndex cell, CellLook look) { setColors(cell, look.background, look.text); }
   void setBackground(CellIndex cell, Color background);
   void setLocked(CellIndex cell, bool locked);
 
@@ -48,8 +59,8 @@ class Board {
   struct Cell {
     std::string text;
     double value = 0.0;
-    Color background = colors::kWhite;
-    Color foreground = colors::kBlack;
+    Color background = roles::kClue.background;
+    Color foreground = roles::kClue.text;
     bool locked = false;
   };
 

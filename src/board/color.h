@@ -31,4 +31,33 @@ inline constexpr Color kSystemWindow{0x80000005};
 inline constexpr Color kSystemWindowText{0x80000008};
 }  // namespace colors
 
+// A cell's background and text colour together.
+struct CellLook {
+  Color background;
+  Color text;
+  friend constexpr bool operator==(CellLook, CellLook) = default;
+};
+
+// What each colour means in the game. Call sites name the role; recolouring one is one line here.
+namespace roles {
+// Cells.
+inline constexpr CellLook kClue{colors::kWhite, colors::kBlack};      // also the grid while carving
+inline constexpr CellLook kOpenCell{colors::kYellow, colors::kBlue};  // the player's cells
+inline constexpr CellLook kSolverFilled = kOpenCell;    // the solver writes like a player
+inline constexpr Color kCompleteUnit = colors::kGreen;  // a row, column or block adding up to 45
+// The possibilities display: cells the chosen digit can still reach, and those it cannot.
+inline constexpr Color kReachableEmpty = colors::kYellow;
+inline constexpr Color kReachableFilled = colors::kWhite;
+inline constexpr Color kOutOfReachEmpty = colors::kMidGrey;
+inline constexpr Color kOutOfReachFilled = colors::kLightGrey;
+// The window's other controls.
+inline constexpr Color kHelpArea = colors::kLightRed;
+inline constexpr Color kChosenDigitBox = colors::kLightGrey;
+inline constexpr Color kRestartButton = colors::kLightGreen;
+inline constexpr Color kHelpGridFrame = colors::kBlue;
+inline constexpr CellLook kHelpGrid{colors::kSystemWindow, colors::kSystemWindowText};
+inline constexpr Color kCaptionText = colors::kSystemWindowText;
+inline constexpr Color kSplash = colors::kLightYellow;
+}  // namespace roles
+
 }  // namespace kalmotre

@@ -9,7 +9,7 @@ void showSolution(FormState& form, FormView& view) {
     const std::string text = std::to_string(form.state.solution[i]);
     form.board.setText(i, text);
     form.lblZahl[static_cast<std::size_t>(i)] = text;
-    form.board.setColors(i, colors::kWhite, colors::kBlack);
+    form.board.setLook(i, roles::kClue);
   }
 }
 
@@ -17,8 +17,7 @@ void presentPuzzle(FormState& form) {
   int open = 0;
   for (CellIndex i = 0; i < kCells; ++i) {
     const bool isOpen = form.board.isEmptyText(i);
-    form.board.setColors(i, isOpen ? colors::kYellow : colors::kWhite,
-                         isOpen ? colors::kBlue : colors::kBlack);
+    form.board.setLook(i, isOpen ? roles::kOpenCell : roles::kClue);
     form.board.setLocked(i, !isOpen);
     if (isOpen) ++open;
   }

@@ -6,7 +6,7 @@ namespace kalmotre {
 void resetBoard(FormState& form) {
   ModuleState& s = form.state;
   s.possibilitiesOn = false;
-  s.busy = true;
+  const BusyScope busy(s);
   for (int d = 0; d <= 9; ++d) s.digitTally[d] = 0;
   for (CellIndex cell = 0; cell < kCells; ++cell) {
     for (int d = 0; d <= 9; ++d) s.candidates[cell * 10 + d] = 0;
@@ -14,10 +14,9 @@ void resetBoard(FormState& form) {
     s.givens[cell] = 0;
     form.board.setText(cell, "");
     form.lblZahl[static_cast<std::size_t>(cell)].clear();
-    form.board.setColors(cell, colors::kWhite, colors::kBlack);
+    form.board.setLook(cell, roles::kClue);
   }
   form.lblFrei = freeCellsCaption(kCells);
-  s.busy = false;
 }
 
 std::string freeCellsCaption(int count) {

@@ -7,6 +7,7 @@
 
 #include "board/board.h"
 #include "board/checked_array.h"
+#include "board/level.h"
 #include "board/ports.h"
 
 namespace kalmotre {
@@ -33,8 +34,20 @@ struct FormState {
   std::array<std::string, kCells> lblZahl;  // captions of the hidden help grid
   std::string lblFrei = kFreeCellsPrefix;
   std::string txtShow = kStartShowText;
-  bool hardLevel = true;              // optLevel(1) "Schwer" selected
+  Level level = kStartLevel;          // the selected optLevel
   bool thinkingFrameVisible = false;  // Frame2 with "Ich denke nach...."
+};
+
+// Holds `busy` for a scope: set on entry, cleared on every way out, an exception's included.
+class BusyScope {
+ public:
+  explicit BusyScope(ModuleState& state) : state_(state) { state_.busy = true; }
+  ~BusyScope() { state_.busy = false; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  ModuleState& state_;
 };
 
 // Empties the board and every table; the lock state of the cells stays as it is.

@@ -16,6 +16,16 @@ const char kUsage[] =
 
 namespace {
 
+// "leicht or schwer", from the level table.
+std::string levelNames() {
+  std::string names;
+  for (std::size_t k = 0; k < kLevels.size(); ++k) {
+    if (k > 0) names += k + 1 == kLevels.size() ? " or " : ", ";
+    names += kLevels[k].cliName;
+  }
+  return names;
+}
+
 std::string_view trim(std::string_view s) {
   const auto first = s.find_first_not_of(" \t\r");
   if (first == std::string_view::npos) return {};
@@ -51,10 +61,9 @@ std::variant<GenOptions, UsageError> parseGenOptions(const std::vector<std::stri
     if (i + 1 >= args.size()) return UsageError{arg + " needs a value"};
     const std::string& value = args[++i];
     if (arg == "--level") {
-      if (value != "leicht" && value != "schwer") {
-        return UsageError{"--level takes leicht or schwer, not '" + value + "'"};
-      }
-      options.hard = value == "schwer";
+      const std::optional<Level> level = levelByCliName(value);
+      if (!level) return UsageError{"--level takes " + levelNames() + ", not '" + value + "'"};
+      options.level = *level;
     } else if (arg == "--count") {
       long count = 0;
       const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), count);

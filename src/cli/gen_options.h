@@ -7,10 +7,12 @@
 #include <variant>
 #include <vector>
 
+#include "board/level.h"
+
 namespace kalmotre::cli {
 
 struct GenOptions {
-  bool hard = true;
+  Level level = kStartLevel;
   long count = 1;
   std::optional<double> seed;
   std::optional<std::string> drawsFile;

@@ -13,16 +13,6 @@ namespace {
 
 using namespace kalmotre;
 
-// The k-th reading is the first plus k seconds, so every puzzle of a run gets its own seed.
-class SteppingClock final : public Clock {
- public:
-  explicit SteppingClock(double first) : next_(first) {}
-  double secondsSinceMidnight() override { return next_++; }
-
- private:
-  double next_;
-};
-
 int replay(const cli::GenOptions& options) {
   std::ifstream file(*options.drawsFile);
   if (!file) {
@@ -39,7 +29,7 @@ int replay(const cli::GenOptions& options) {
   SystemClock clock;
   MainForm form(view, random, clock);
   form.Form_Load();
-  form.playerChoseLevel(options.hard);
+  form.playerChoseLevel(options.level);
   try {
     form.btnGO_Click();
   } catch (const DrawsExhausted& exhausted) {
@@ -58,10 +48,11 @@ int generate(const cli::GenOptions& options) {
   NullView view;
   EngineRandomSource random;
   SystemClock systemClock;
-  SteppingClock clock(options.seed ? *options.seed : systemClock.secondsSinceMidnight());
+  // The k-th reading is the first plus k seconds, so every puzzle of a run gets its own seed.
+  SteppingClock clock(options.seed ? *options.seed : systemClock.secondsSinceMidnight(), 1.0);
   MainForm form(view, random, clock);
   form.Form_Load();
-  form.playerChoseLevel(options.hard);
+  form.playerChoseLevel(options.level);
   for (long k = 0; k < options.count; ++k) {
     form.btnGO_Click();
     std::cout << oneLine(form.form().board) << "\n";

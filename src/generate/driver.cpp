@@ -1,9 +1,11 @@
-// The generation driver, step by step.
+// The generation driver: seed, grid, check, one event pass, carving, presentation.
 #include "generate/driver.h"
 
 #include <string>
 
 #include "board/display.h"
+#include "board/knobs.h"
+#include "generate/clue_record.h"
 #include "generate/grid_check.h"
 #include "generate/removal.h"
 #include "generate/shuffle.h"
@@ -15,7 +17,7 @@ namespace {
 
 void repeatDrawnTimes(RandomSource& random, Grid& solution,
                       void (*transform)(Grid&, RandomSource&)) {
-  const int n = drawBelow(random, 10);
+  const int n = drawBelow(random, knobs::kShuffleRepeatsBelow);
   for (int k = 0; k < n; ++k) transform(solution, random);
 }
 
@@ -27,9 +29,10 @@ void carveClues(FormState& form, RandomSource& random) {
     carving.at(i) = static_cast<std::int8_t>(digit);
   }
 
-  removeForcedClues(carving);
-  removeCrossHatchedClues(carving);
-  if (form.hardLevel) removeRandomClues(carving);
+  const LevelInfo& level = levelInfo(form.level);
+  if (level.forcedPass) removeForcedClues(carving);
+  if (level.crossHatchedPass) removeCrossHatchedClues(carving);
+  if (level.randomPass) removeRandomClues(carving);
 
   for (CellIndex i = 0; i < kCells; ++i) {
     if (carving.isEmpty(i)) form.board.setText(i, "");
@@ -40,8 +43,13 @@ void carveClues(FormState& form, RandomSource& random) {
 
 void generatePuzzle(FormState& form, FormView& view, RandomSource& random, Clock& clock) {
   ModuleState& s = form.state;
-  s.busy = true;
+  const BusyScope busy(s);
   s.possibilitiesOn = false;
+  // Declared after `busy`, so on any way out the frame is hidden before `busy` clears.
+  struct HideThinkingFrame {
+    FormState& form;
+    ~HideThinkingFrame() { form.thinkingFrameVisible = false; }
+  } const hideFrame{form};
   random.seed(clock.secondsSinceMidnight());
 
   buildBaseGrid(s.solution);
@@ -60,8 +68,6 @@ void generatePuzzle(FormState& form, FormView& view, RandomSource& random, Clock
   presentPuzzle(form);
   // The clue record is the puzzle as handed out, so a restart brings back exactly this board.
   recordGivens(form);
-  form.thinkingFrameVisible = false;
-  s.busy = false;
 }
 
 }  // namespace kalmotre

@@ -1,17 +1,13 @@
 // The removal trial and the passes that call it.
 #include "generate/removal.h"
 
-#include <string>
-
-#include "board/value.h"
+#include "board/knobs.h"
 #include "generate/grid_check.h"
 #include "solve/hidden_singles.h"
 
 namespace kalmotre {
 
 namespace {
-
-constexpr int kTrialCycles = 10;
 
 // Whether digit d is shown anywhere in the block.
 bool blockShows(const Carving& carving, int block, int d) {
@@ -49,28 +45,14 @@ bool tryFirstCrossHatched(Carving& carving, const std::array<CellIndex, 3>& line
 
 }  // namespace
 
-void recordGivens(FormState& form) {
-  for (CellIndex i = 0; i < kCells; ++i) form.state.givens[i] = roundToInt(form.board.value(i));
-}
-
-void restoreGivens(FormState& form) {
-  for (CellIndex i = 0; i < kCells; ++i) {
-    const std::int32_t given = form.state.givens[i];
-    form.board.setText(i, given == 0 ? std::string() : std::to_string(given));
-  }
-}
-
 bool tryRemoveClue(Carving& carving, CellIndex cell) {
-  // 1. Record the board, the cell still showing its digit. The solver runs on this record, so
-  //    the board itself never sees the solver's writes: putting the record back (step 4) is
-  //    simply dropping it.
+  // The solver runs on a record of the board with the cell blanked, so the board itself never
+  // sees the solver's writes: putting the board back as it was is simply dropping the record.
   SolverBoard record = SolverBoard::fromDigits(carving.cells);
-  // 2. Blank the cell.
   record.digit[static_cast<std::size_t>(cell)] = 0;
   record.emptyText.set(cell);
-  // 3. Let the solver try to complete the board.
-  const bool solved = runHiddenSingles(record, kTrialCycles);
-  // 4./5. The board is as recorded; the blank stays only when the solver finished.
+  const bool solved = runHiddenSingles(record, knobs::kTrialCycles);
+  // The blank stays only when the solver finished the board.
   if (solved) carving.at(cell) = 0;
   return solved;
 }
@@ -83,7 +65,7 @@ bool isForcedByPeers(Carving& carving, CellIndex cell) {
 }
 
 void removeForcedClues(Carving& carving) {
-  for (int n = 0; n < 1000; ++n) {
+  for (int n = 0; n < knobs::kForcedPassDraws; ++n) {
     const CellIndex r = drawBelow(carving.random, kCells);
     if (!carving.isEmpty(r) && isForcedByPeers(carving, r)) tryRemoveClue(carving, r);
   }
@@ -111,7 +93,7 @@ void removeCrossHatchedClues(Carving& carving) {
 }
 
 void removeRandomClues(Carving& carving) {
-  for (int n = 0; n < 100; ++n) {
+  for (int n = 0; n < knobs::kRandomPassDraws; ++n) {
     const CellIndex r = drawBelow(carving.random, kCells);
     if (!carving.isEmpty(r)) tryRemoveClue(carving, r);
   }

@@ -28,18 +28,13 @@ struct Carving {
   bool isEmpty(CellIndex cell) const { return at(cell) == 0; }
 };
 
-// The clue record: the board's digits into `givens` (0 for an empty cell), and back onto the
-// cells ("" for 0). Writing back goes through the cells' change handling like any write.
-void recordGivens(FormState& form);
-void restoreGivens(FormState& form);
-
-// Blanks the cell and keeps the blank only when the solver, given 10 cycles, still completes the
-// board. Returns whether the removal stayed.
+// Blanks the cell and keeps the blank only when the solver, given its trial cycles, still
+// completes the board. Returns whether the removal stayed.
 bool tryRemoveClue(Carving& carving, CellIndex cell);
 
 // True when the cell's row, column and block together show all nine digits.
 bool isForcedByPeers(Carving& carving, CellIndex cell);
-// 1000 random cells, then a sweep over all cells: each forced clue gets a removal trial.
+// Random cells, then a sweep over all cells: each forced clue gets a removal trial.
 void removeForcedClues(Carving& carving);
 
 // True when the cell's digit (from `solution`) is shown in both other blocks of its band, or in
@@ -48,7 +43,7 @@ bool isCrossHatched(const Carving& carving, CellIndex cell);
 // At most one trial per full mini-row, then at most one per block over its full mini-columns.
 void removeCrossHatchedClues(Carving& carving);
 
-// "Schwer" only: 100 random cells, each filled one gets a removal trial, no placement test.
+// The hard pass: random cells, each filled one gets a removal trial, no placement test.
 void removeRandomClues(Carving& carving);
 
 }  // namespace kalmotre

@@ -4,6 +4,8 @@
 #include <array>
 #include <utility>
 
+#include "board/knobs.h"
+
 namespace kalmotre {
 
 namespace {
@@ -71,7 +73,7 @@ void swapRowsInBand(Grid& solution, RandomSource& random) {
 void relabelDigits(Grid& solution, RandomSource& random) {
   CheckedArray<int, 10> perm;
   for (int d = 0; d <= 9; ++d) perm[d] = d;
-  for (int n = 0; n < 100; ++n) {
+  for (int n = 0; n < knobs::kRelabelExchanges; ++n) {
     const int x = drawBelow(random, 9) + 1;
     const int y = drawBelow(random, 9) + 1;
     std::swap(perm[x], perm[y]);

@@ -12,7 +12,7 @@ void buildBaseGrid(Grid& solution);
 void swapBandsOrStacks(Grid& solution, RandomSource& random);
 void swapColumnsInStack(Grid& solution, RandomSource& random);
 void swapRowsInBand(Grid& solution, RandomSource& random);
-// 200 draws: 100 exchanges in a digit permutation, then every digit renamed through it.
+// Two draws per exchange in a digit permutation, then every digit renamed through it.
 void relabelDigits(Grid& solution, RandomSource& random);
 
 }  // namespace kalmotre

@@ -2,8 +2,9 @@
 // and input/; here they are put in the order the events need them.
 #include "input/main_form.h"
 
+#include "board/knobs.h"
+#include "generate/clue_record.h"
 #include "generate/driver.h"
-#include "generate/removal.h"
 #include "input/free_cells.h"
 #include "input/validation.h"
 #include "solve/possibilities.h"
@@ -12,8 +13,6 @@
 namespace kalmotre {
 
 namespace {
-
-constexpr int kSolveCycles = 20;
 
 // txtShow holds one character at most; a UTF-8 character may take several bytes.
 std::string_view firstCharacter(std::string_view text) {
@@ -41,21 +40,25 @@ void MainForm::Form_Load() {
 }
 
 // While a command runs with `busy` set (generation yields to the window once), nothing the player
-// does may start another command or touch the board: every command returns at once then.
+// does may start another command or touch the board: every command returns at once then, and
+// "Beenden" is kept for when the command ends.
 
 void MainForm::btnGO_Click() {
   if (form_.state.busy) return;
   generatePuzzle(form_, view_, random_, clock_);
+  finishCommand();
 }
 
 void MainForm::btnLoesung_Click() {
   if (form_.state.busy) return;
   form_.state.possibilitiesOn = false;
-  form_.state.busy = true;
-  solvePuzzle(form_, kSolveCycles);
-  form_.state.busy = false;
+  {
+    const BusyScope busy(form_.state);
+    solvePuzzle(form_, knobs::kSolveButtonCycles);
+  }
   // The solver's writes raise no change handling, so the counter is brought up to date here.
   updateFreeCount(form_);
+  finishCommand();
 }
 
 void MainForm::btnPlus_Click() {
@@ -89,7 +92,17 @@ void MainForm::SudokuLaden_Click() {
 }
 
 void MainForm::mnuEnde_Click() {
-  if (form_.state.busy) return;
+  // Quitting is never lost: during a command's event pass it waits for the command to end.
+  if (form_.state.busy) {
+    quitPending_ = true;
+    return;
+  }
+  view_.quit();
+}
+
+void MainForm::finishCommand() {
+  if (!quitPending_ || form_.state.busy) return;
+  quitPending_ = false;
   view_.quit();
 }
 
@@ -105,8 +118,30 @@ bool MainForm::playerEditedShowText(std::string_view text) {
   return true;
 }
 
-void MainForm::playerChoseLevel(bool hard) {
-  form_.hardLevel = hard;
+void MainForm::playerChoseLevel(Level level) {
+  form_.level = level;
+}
+
+void MainForm::playerMovedFocus(FocusStep step) {
+  if (form_.state.busy || focusedCell_ == kNoCell) return;
+  int row = rowOf(focusedCell_);
+  int column = columnOf(focusedCell_);
+  switch (step) {
+    case FocusStep::Up:
+      --row;
+      break;
+    case FocusStep::Down:
+      ++row;
+      break;
+    case FocusStep::Left:
+      --column;
+      break;
+    case FocusStep::Right:
+      ++column;
+      break;
+  }
+  if (row < 0 || row >= kUnitSize || column < 0 || column >= kUnitSize) return;
+  moveFocusTo(cellAt(row, column));
 }
 
 void MainForm::cellGotFocus(CellIndex cell) {

@@ -11,6 +11,9 @@ namespace kalmotre {
 
 inline constexpr CellIndex kNoCell = -1;
 
+// A step of the focus across the board as the player sees it.
+enum class FocusStep { Up, Down, Left, Right };
+
 class MainForm final : private CellChangeListener {
  public:
   MainForm(FormView& view, RandomSource& random, Clock& clock);
@@ -41,7 +44,15 @@ class MainForm final : private CellChangeListener {
   // (while it is busy) returns false; the view then shows the core's text again.
   bool playerEditedCell(CellIndex cell, std::string_view text);
   bool playerEditedShowText(std::string_view text);
-  void playerChoseLevel(bool hard);
+  void playerChoseLevel(Level level);
+  // Moves the focus from the focused cell to its neighbour on the board; nothing at an edge or
+  // when no cell has the focus.
+  void playerMovedFocus(FocusStep step);
+  // Moves the focus to a cell. The cell left is validated before the focus lands, as with every
+  // move the form makes; the view is then asked to focus the new cell.
+  void moveFocusTo(CellIndex cell);
+  // "Beenden" arrived while a command was running; it is carried out when the command ends.
+  bool quitPending() const { return quitPending_; }
   // The focus entered a cell / left a cell for another control of this window. Moves the form
   // made itself come back here too and are recognised, so nothing is validated twice.
   void cellGotFocus(CellIndex cell);
@@ -49,14 +60,16 @@ class MainForm final : private CellChangeListener {
 
  private:
   void cellTextChanged(CellIndex cell) override;
-  void moveFocusTo(CellIndex cell);
   void setShowText(std::string_view text);
+  // Ends a command that ran with `busy` set: a quit asked for meanwhile happens now.
+  void finishCommand();
 
   FormView& view_;
   RandomSource& random_;
   Clock& clock_;
   FormState form_;
   CellIndex focusedCell_ = kNoCell;
+  bool quitPending_ = false;
 };
 
 }  // namespace kalmotre

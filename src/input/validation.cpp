@@ -24,16 +24,12 @@ bool sumsTo45(const Board& board, const Unit& unit) {
 void paintValidation(FormState& form) {
   Board& board = form.board;
   for (CellIndex i = 0; i < kCells; ++i) {
-    if (board.locked(i)) {
-      board.setColors(i, colors::kWhite, colors::kBlack);
-    } else {
-      board.setColors(i, colors::kYellow, colors::kBlue);
-    }
+    board.setLook(i, board.locked(i) ? roles::kClue : roles::kOpenCell);
   }
   for (int u : kExamineOrder) {
     const Unit& unit = kUnits[static_cast<std::size_t>(u)];
     if (!sumsTo45(board, unit)) continue;
-    for (CellIndex cell : unit) board.setBackground(cell, colors::kGreen);
+    for (CellIndex cell : unit) board.setBackground(cell, roles::kCompleteUnit);
   }
 }
 

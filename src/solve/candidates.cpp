@@ -1,32 +1,9 @@
-// Unit lookups and the candidate table.
+// The candidate table, and how the search reads a cell's value.
 #include "solve/candidates.h"
 
 #include "solve/hidden_singles.h"
 
 namespace kalmotre {
-
-namespace {
-bool isUnitNumber(int n) {
-  return n >= 0 && n < 9;
-}
-}  // namespace
-
-int getCellRow(CellIndex cell) {
-  assert(isCell(cell) && "cell index out of range");
-  return rowOf(cell);
-}
-
-int getCellColumn(CellIndex cell) {
-  assert(isCell(cell) && "cell index out of range");
-  return columnOf(cell);
-}
-
-CellIndex getRowStart(int row) {
-  return isUnitNumber(row) ? rowStart(row) : 0;
-}
-CellIndex getColumnStart(int column) {
-  return isUnitNumber(column) ? columnStart(column) : 0;
-}
 
 int digitClassOf(double value) {
   if (value == 0.0) return 0;

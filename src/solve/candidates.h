@@ -1,15 +1,9 @@
-// Unit lookups and the per-cell candidate table of the main window.
+// The per-cell candidate table of the main window.
 #pragma once
 
 #include "board/form_state.h"
 
 namespace kalmotre {
-
-int getCellRow(CellIndex cell);
-int getCellColumn(CellIndex cell);
-// Leftmost cell of a row and top cell of a column; 0 for a number outside 0..8.
-CellIndex getRowStart(int row);
-CellIndex getColumnStart(int column);
 
 // A cell's value as a digit the search can use: d when the value equals d (1..9), 0 when the
 // value is 0, SolverBoard::kOtherValue otherwise.

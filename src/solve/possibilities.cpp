@@ -4,33 +4,26 @@
 #include <cmath>
 
 #include "board/value.h"
-#include "solve/candidates.h"
+#include "solve/cell_mask.h"
 
 namespace kalmotre {
-
-namespace {
-
-void greyOut(FormState& form, CellIndex cell) {
-  form.board.setBackground(cell,
-                           form.board.value(cell) == 0.0 ? colors::kMidGrey : colors::kLightGrey);
-}
-
-}  // namespace
 
 void showPossibilities(FormState& form, int digit) {
   Board& board = form.board;
   for (CellIndex i = 0; i < kCells; ++i) {
-    board.setBackground(i, board.value(i) == 0.0 ? colors::kYellow : colors::kWhite);
+    board.setBackground(i,
+                        board.value(i) == 0.0 ? roles::kReachableEmpty : roles::kReachableFilled);
   }
   if (digit == 0) return;
+  // The row, column and block of every cell that shows the digit are out of its reach.
+  CellMask outOfReach;
   for (CellIndex i = 0; i < kCells; ++i) {
-    if (board.value(i) != digit) continue;
-    for (CellIndex j : blockCells(blockOf(i))) greyOut(form, j);
-    const CellIndex row = getRowStart(getCellRow(i));
-    for (int offset : kRowOffsets) greyOut(form, row + offset);
-    const CellIndex column = getColumnStart(getCellColumn(i));
-    for (int offset : kColumnOffsets) greyOut(form, column + offset);
+    if (board.value(i) == digit) outOfReach |= kReachMasks[static_cast<std::size_t>(i)];
   }
+  outOfReach.forEach([&](CellIndex cell) {
+    board.setBackground(
+        cell, board.value(cell) == 0.0 ? roles::kOutOfReachEmpty : roles::kOutOfReachFilled);
+  });
 }
 
 int chosenDigit(const FormState& form) {

@@ -30,7 +30,7 @@ bool solvePuzzle(FormState& form, int cycles) {
   }
 
   emptyAtStart.forEach([&](CellIndex i) {
-    if (cycles >= 1) form.board.setColors(i, colors::kYellow, colors::kBlue);
+    if (cycles >= 1) form.board.setLook(i, roles::kSolverFilled);
     if (!compact.emptyText.test(i)) {
       form.board.setText(i, std::to_string(compact.digit[static_cast<std::size_t>(i)]));
     }

@@ -58,7 +58,7 @@ class AppTest : public testing::Test {
   QColor background(CellIndex i) const { return cell(i)->palette().color(QPalette::Base); }
 
   EngineRandomSource random;
-  FixedClock clock;
+  SteppingClock clock;
   FakeDesktop desktop;
   std::unique_ptr<app::MainWindow> window;
 };

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "app_fixture.h"
-#include "generate/removal.h"
+#include "generate/clue_record.h"
 
 namespace kalmotre {
 namespace {
@@ -92,7 +92,7 @@ TEST_F(Play, AClickFromACellOntoAButtonValidatesLeavingTheWindowDoesNot) {
   QTest::mouseClick(widget<QRadioButton>("optLevel_0"), Qt::LeftButton);
   EXPECT_TRUE(validated());
   EXPECT_EQ(window->form().focusedCell(), kNoCell);
-  EXPECT_FALSE(window->form().form().hardLevel);
+  EXPECT_EQ(window->form().form().level, Level::Leicht);
 }
 
 TEST_F(Play, ThePlusButtonStepsAndGreysTheReachOfTheDigit) {
@@ -165,7 +165,6 @@ TEST_F(Play, ClicksAndKeysQueuedForTheGeneratorsEventPassChangeNothing) {
   EXPECT_GT(open, 0) << "the solver did not run over the new puzzle";
   EXPECT_EQ(test::boardLine(s.board), [&] {
     FormState record = s;
-    record.state.busy = true;
     restoreGivens(record);
     return test::boardLine(record.board);
   }()) << "the board is the puzzle that was handed out";

@@ -26,6 +26,15 @@ TEST(Board, OnlyARealTextChangeIsPassedOn) {
   board.setText(5, "");
   EXPECT_EQ(log.cells, (std::vector<CellIndex>{5, 5}));
   EXPECT_EQ(board.value(5), 0.0);
+
+  // A copy is a snapshot: its writes reach nobody, and assigning it back keeps the listener.
+  Board snapshot = board;
+  snapshot.setText(5, "7");
+  EXPECT_EQ(log.cells.size(), 2u);
+  board = snapshot;
+  EXPECT_EQ(board.text(5), "7");
+  board.setText(5, "8");
+  EXPECT_EQ(log.cells, (std::vector<CellIndex>{5, 5, 5}));
 }
 
 TEST(Board, RemembersChangedCellsForTheViewUntilTaken) {

@@ -9,13 +9,13 @@ namespace {
 
 TEST(GenOptions, DefaultsAndEveryOption) {
   const auto defaults = std::get<GenOptions>(parseGenOptions({}));
-  EXPECT_TRUE(defaults.hard);
+  EXPECT_EQ(defaults.level, Level::Schwer);
   EXPECT_EQ(defaults.count, 1);
   EXPECT_FALSE(defaults.seed || defaults.drawsFile);
 
   const auto options =
       std::get<GenOptions>(parseGenOptions({"--level", "leicht", "--count", "5", "--seed", "1.5"}));
-  EXPECT_FALSE(options.hard);
+  EXPECT_EQ(options.level, Level::Leicht);
   EXPECT_EQ(options.count, 5);
   EXPECT_EQ(options.seed, 1.5);
   EXPECT_EQ(std::get<GenOptions>(parseGenOptions({"--draws", "f.txt"})).drawsFile, "f.txt");

@@ -4,8 +4,9 @@
 
 #include <bit>
 
+#include "board/knobs.h"
+#include "generate/clue_record.h"
 #include "generate/reference_generator.h"
-#include "generate/removal.h"
 #include "solve/solver.h"
 #include "support/boards.h"
 #include "support/fakes.h"
@@ -65,24 +66,30 @@ Grid boardDigits(const Board& board) {
   return grid;
 }
 
-// The draws a generation must take: the three counts, the exchanges they ask for, 200 for the
-// relabelling, 1000 for the forced pass and 100 more at "Schwer".
-long long expectedDraws(const std::vector<double>& drawn, bool hard) {
+// The draws every generation takes besides the line exchanges: the three counts, the relabelling,
+// the forced pass, and the random pass where the level runs it.
+long long fixedDraws(const LevelInfo& level) {
+  return 3 + 2 * knobs::kRelabelExchanges + knobs::kForcedPassDraws +
+         (level.randomPass ? knobs::kRandomPassDraws : 0);
+}
+
+// The draws a generation must take: the fixed ones and the exchanges the three counts ask for.
+long long expectedDraws(const std::vector<double>& drawn, const LevelInfo& level) {
   std::size_t at = 0;
-  long long total = 0;
+  long long exchanges = 0;
   for (int step = 0; step < 3; ++step) {
-    const int n = static_cast<int>(std::floor(drawn.at(at) * 10));
+    const int n = static_cast<int>(std::floor(drawn.at(at) * knobs::kShuffleRepeatsBelow));
     at += 1 + static_cast<std::size_t>(n);
-    total += 1 + n;
+    exchanges += n;
   }
-  return total + 200 + 1000 + (hard ? 100 : 0);
+  return fixedDraws(level) + exchanges;
 }
 
 TEST(Generation, RunsItsStepsInOrderAroundTheOneEventPass) {
   FormState form;
   test::RecordingView view;
   EngineRandomSource random;
-  test::FixedClock clock;
+  SteppingClock clock;
   form.state.possibilitiesOn = true;
   bool sawBoardCovered = false;
   view.duringEvents = [&] {
@@ -100,56 +107,59 @@ TEST(Generation, RunsItsStepsInOrderAroundTheOneEventPass) {
 }
 
 TEST(Generation, WithAllCountsZeroTheSolutionIsTheBaseGridAndTheDrawsAreExact) {
-  for (bool hard : {false, true}) {
-    const std::size_t needed = hard ? 1303 : 1203;
+  for (const LevelInfo& level : kLevels) {
+    const auto needed = static_cast<std::size_t>(fixedDraws(level));
     std::vector<double> draws(needed, 0.0);  // relabelling swaps 1 with 1: nothing
     {
       FormState form;
-      form.hardLevel = hard;
+      form.level = level.level;
       NullView view;
       ScriptedRandomSource random(draws);
-      test::FixedClock clock;
+      SteppingClock clock;
       generatePuzzle(form, view, random, clock);
       EXPECT_EQ(test::gridRows(form.state.solution), test::kBaseRows);
       EXPECT_EQ(random.remaining(), 0u);
     }
     draws.pop_back();
     FormState form;
-    form.hardLevel = hard;
+    form.level = level.level;
     NullView view;
     ScriptedRandomSource random(draws);
-    test::FixedClock clock;
+    SteppingClock clock;
     EXPECT_THROW(generatePuzzle(form, view, random, clock), DrawsExhausted);
+    EXPECT_FALSE(form.state.busy) << "an error never leaves the form busy";
+    EXPECT_FALSE(form.thinkingFrameVisible);
   }
 }
 
 TEST(Generation, TheLevelIsReadAfterTheEventPass) {
   FormState form;
   test::RecordingView view;
-  ScriptedRandomSource random(std::vector<double>(1203, 0.0));
-  test::FixedClock clock;
-  view.duringEvents = [&] { form.hardLevel = false; };  // the player picks "Leicht" meanwhile
+  const auto leichtDraws = static_cast<std::size_t>(fixedDraws(levelInfo(Level::Leicht)));
+  ScriptedRandomSource random(std::vector<double>(leichtDraws, 0.0));
+  SteppingClock clock;
+  view.duringEvents = [&] { form.level = Level::Leicht; };  // the player picks it meanwhile
   EXPECT_NO_THROW(generatePuzzle(form, view, random, clock));
   EXPECT_EQ(random.remaining(), 0u);
 }
 
 TEST(Generation, CarvesExactlyWhatTheStepByStepGeneratorCarves) {
-  for (int seed = 0; seed < 16; ++seed) {
-    for (bool hard : {false, true}) {
+  for (int seed = 0; seed < 100; ++seed) {
+    for (const LevelInfo& level : kLevels) {
       FormState mine;
-      mine.hardLevel = hard;
+      mine.level = level.level;
       NullView view;
       EngineRandomSource random;
-      test::FixedClock clock(seed * 3.5);
+      SteppingClock clock(seed * 3.5);
       generatePuzzle(mine, view, random, clock);
 
       FormState reference;
-      reference.hardLevel = hard;
+      reference.level = level.level;
       EngineRandomSource referenceRandom;
       test::referenceGenerate(reference, referenceRandom, seed * 3.5);
 
       ASSERT_EQ(test::boardLine(mine.board), test::boardLine(reference.board))
-          << "seed " << seed << (hard ? " Schwer" : " Leicht");
+          << "seed " << seed << " " << level.caption;
       EXPECT_EQ(random.drawCount(), referenceRandom.drawCount());
     }
   }
@@ -158,18 +168,18 @@ TEST(Generation, CarvesExactlyWhatTheStepByStepGeneratorCarves) {
 TEST(Generation, ThousandsOfPuzzlesAreUniqueSolvableAndRestartable) {
   NullView view;
   test::RecordingRandomSource random;
-  test::FixedClock clock;
-  for (bool hard : {false, true}) {
+  SteppingClock clock;
+  for (const LevelInfo& level : kLevels) {
     for (int seed = 0; seed < 1500; ++seed) {
       FormState form;
-      form.hardLevel = hard;
-      clock.set(seed + (hard ? 0.25 : 0.75));
+      form.level = level.level;
+      clock.set(seed + (level.randomPass ? 0.25 : 0.75));
       const long long before = random.drawCount();
       generatePuzzle(form, view, random, clock);
-      SCOPED_TRACE(testing::Message() << "seed " << seed << (hard ? " Schwer " : " Leicht ")
+      SCOPED_TRACE(testing::Message() << "seed " << seed << " " << level.caption << " "
                                       << test::boardLine(form.board));
 
-      ASSERT_EQ(random.drawCount() - before, expectedDraws(random.drawn, hard));
+      ASSERT_EQ(random.drawCount() - before, expectedDraws(random.drawn, level));
       const Grid puzzle = boardDigits(form.board);
       for (CellIndex i = 0; i < kCells; ++i) {
         ASSERT_TRUE(puzzle[i] == 0 || puzzle[i] == form.state.solution[i]) << "clue " << i;

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "board/display.h"
+#include "board/knobs.h"
 #include "board/value.h"
+#include "generate/clue_record.h"
 #include "generate/grid_check.h"
 #include "generate/removal.h"
 #include "generate/shuffle.h"
@@ -14,7 +16,7 @@ namespace kalmotre::test {
 inline void referenceTrial(FormState& form, CellIndex c) {
   recordGivens(form);
   form.board.setText(c, "");
-  const bool solved = referenceSolve(form, 10);
+  const bool solved = referenceSolve(form, knobs::kTrialCycles);
   restoreGivens(form);
   if (solved) form.board.setText(c, "");
 }
@@ -49,22 +51,22 @@ inline bool referenceCrossHatched(const FormState& form, CellIndex c) {
   return answer;
 }
 
-// Steps 1-17 of a generation, every removal made on the cells. `givens` ends as the last trial
-// left it.
+// A whole generation up to the presentation, every removal made on the cells. `givens` ends as the
+// last trial left it.
 inline void referenceGenerate(FormState& form, RandomSource& random, double seed) {
   form.state.busy = true;
   form.state.possibilitiesOn = false;
   random.seed(seed);
   buildBaseGrid(form.state.solution);
   for (auto* transform : {swapBandsOrStacks, swapColumnsInStack, swapRowsInBand}) {
-    const int n = drawBelow(random, 10);
+    const int n = drawBelow(random, knobs::kShuffleRepeatsBelow);
     for (int k = 0; k < n; ++k) transform(form.state.solution, random);
   }
   relabelDigits(form.state.solution, random);
   NullView view;
   showSolution(form, view);
   auto filled = [&](CellIndex c) { return !form.board.isEmptyText(c); };
-  for (int n = 0; n < 1000; ++n) {
+  for (int n = 0; n < knobs::kForcedPassDraws; ++n) {
     const CellIndex r = drawBelow(random, 81);
     if (filled(r) && referenceForced(form, r)) referenceTrial(form, r);
   }
@@ -94,8 +96,8 @@ inline void referenceGenerate(FormState& form, RandomSource& random, double seed
       }
     }
   }
-  if (form.hardLevel) {
-    for (int n = 0; n < 100; ++n) {
+  if (levelInfo(form.level).randomPass) {
+    for (int n = 0; n < knobs::kRandomPassDraws; ++n) {
       const CellIndex r = drawBelow(random, 81);
       if (filled(r)) referenceTrial(form, r);
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "board/knobs.h"
+#include "generate/clue_record.h"
 #include "generate/driver.h"
 #include "generate/shuffle.h"
 #include "solve/solver.h"
@@ -29,12 +31,11 @@ struct CarvingSetup {
   Carving carving;
 };
 
-std::string generatedPuzzle(double seed, bool hard = true) {
+std::string generatedPuzzle(double seed) {
   FormState form;
-  form.hardLevel = hard;
   NullView view;
   EngineRandomSource random;
-  test::FixedClock clock(seed);
+  SteppingClock clock(seed);
   generatePuzzle(form, view, random, clock);
   return test::boardLine(form.board);
 }
@@ -74,7 +75,7 @@ TEST(RemovalTrial, KeepsExactlyWhenTheSolverCompletesTheBoardWithoutTheClue) {
       std::string without = puzzle;
       without[k] = '.';
       test::loadBoard(check.board, without);
-      const bool expected = solvePuzzle(check, 10);
+      const bool expected = solvePuzzle(check, knobs::kTrialCycles);
 
       EXPECT_EQ(tryRemoveClue(setup.carving, cell), expected);
       EXPECT_EQ(setup.rows(), expected ? without : puzzle) << "only the tried cell may change";
@@ -97,11 +98,11 @@ TEST(ForcingTest, AllOfACompleteGridAndNoneWithADigitMissingAround) {
   EXPECT_TRUE(isForcedByPeers(missing.carving, cellAt(0, 0)));
 }
 
-TEST(ForcedPass, TheRandomPhaseAlwaysTakesExactlyAThousandDraws) {
+TEST(ForcedPass, TheRandomPhaseAlwaysTakesItsDraws) {
   // Every draw hits cell 0: the first removes it, the rest hit an empty cell.
-  CarvingSetup setup(test::kBaseRows, std::vector<double>(1001, 0.0));
+  CarvingSetup setup(test::kBaseRows, std::vector<double>(knobs::kForcedPassDraws + 1, 0.0));
   removeForcedClues(setup.carving);
-  EXPECT_EQ(setup.random.drawCount(), 1000);
+  EXPECT_EQ(setup.random.drawCount(), knobs::kForcedPassDraws);
   EXPECT_EQ(setup.random.remaining(), 1u);
   EXPECT_EQ(setup.rows()[0], '.');
 }
@@ -110,7 +111,7 @@ TEST(ForcedPass, EmptyCellsAreNeverTried) {
   // A board whose only filled cells are forced nowhere: the pass leaves it as it is.
   std::string rows(81, '.');
   rows[0] = '5';
-  CarvingSetup setup(rows, std::vector<double>(1000, 0.5));
+  CarvingSetup setup(rows, std::vector<double>(knobs::kForcedPassDraws, 0.5));
   removeForcedClues(setup.carving);
   EXPECT_EQ(setup.rows(), rows);
 }
@@ -145,10 +146,10 @@ TEST(CrossHatchPass, MakesAtMostThirtySixTrialsAndDrawsNothing) {
   EXPECT_GT(removed, 9);
 }
 
-TEST(HardPass, AlwaysDrawsAHundredAndTriesOnlyFilledCells) {
-  CarvingSetup setup(test::kBaseRows, std::vector<double>(101, 0.999));
+TEST(HardPass, AlwaysTakesItsDrawsAndTriesOnlyFilledCells) {
+  CarvingSetup setup(test::kBaseRows, std::vector<double>(knobs::kRandomPassDraws + 1, 0.999));
   removeRandomClues(setup.carving);
-  EXPECT_EQ(setup.random.drawCount(), 100);
+  EXPECT_EQ(setup.random.drawCount(), knobs::kRandomPassDraws);
   EXPECT_EQ(setup.rows(), std::string(test::kBaseRows).substr(0, 80) + ".");
 }
 

@@ -39,7 +39,7 @@ class MainFormTest : public testing::Test {
 
   test::RecordingView view;
   EngineRandomSource random;
-  test::FixedClock clock;
+  SteppingClock clock;
   MainForm form;
 };
 
@@ -64,8 +64,13 @@ TEST_F(MainFormTest, DeletingADigitRaisesTheCountAndStillMovesOn) {
 
 TEST_F(MainFormTest, TheLastCellKeepsTheFocusAndZeroCountsAsFree) {
   const int open = openCells();
-  typeInto(78, "0");
-  EXPECT_EQ(form.form().lblFrei, freeCellsCaption(open)) << "\"0\" is still a free cell";
+  // A free cell is one whose value is 0, whatever its text.
+  for (const char* free : {"0", "x", " ", "-0", "ab7"}) {
+    typeInto(78, free);
+    EXPECT_EQ(form.form().lblFrei, freeCellsCaption(open)) << '"' << free << "\" is free";
+  }
+  typeInto(78, "7x");
+  EXPECT_EQ(form.form().lblFrei, freeCellsCaption(open - 1));
   view.calls.clear();
   greyAll();
   typeInto(80, "2");
@@ -144,6 +149,14 @@ TEST_F(MainFormTest, RestartPutsTheHandedOutPuzzleBackThroughTheCascade) {
   form.BtnZur_Click();
   form.SudokuLaden_Click();
   EXPECT_TRUE(view.calls.empty()) << "nothing changed, nothing happens";
+
+  // With the focus on the button, the first move comes from no cell: nothing is validated.
+  typeInto(1, "4");
+  form.cellLostFocus(2);
+  greyAll();
+  form.BtnZur_Click();
+  EXPECT_EQ(form.focusedCell(), 2);
+  EXPECT_FALSE(validated());
 }
 
 TEST_F(MainFormTest, RestartAndReloadAgreeFromTheSameState) {
@@ -188,6 +201,31 @@ TEST_F(MainFormTest, FocusMovesThePlayerMakesValidateOnceAndTheFormsOwnAreNotRep
   form.cellGotFocus(4);
   EXPECT_FALSE(validated());
   EXPECT_EQ(form.focusedCell(), 4);
+
+  // Steps across the board as the player sees it, validating the cell left; none past an edge.
+  struct Step {
+    CellIndex from;
+    FocusStep step;
+    CellIndex to;
+  };
+  for (const Step s : {Step{cellAt(0, 2), FocusStep::Right, cellAt(0, 3)},
+                       Step{cellAt(2, 4), FocusStep::Down, cellAt(3, 4)},
+                       Step{cellAt(3, 0), FocusStep::Up, cellAt(2, 0)},
+                       Step{cellAt(5, 6), FocusStep::Left, cellAt(5, 5)},
+                       Step{cellAt(0, 0), FocusStep::Up, cellAt(0, 0)},
+                       Step{cellAt(8, 8), FocusStep::Right, cellAt(8, 8)},
+                       Step{cellAt(8, 0), FocusStep::Down, cellAt(8, 0)}}) {
+    form.cellGotFocus(s.from);
+    greyAll();
+    view.calls.clear();
+    form.playerMovedFocus(s.step);
+    EXPECT_EQ(form.focusedCell(), s.to) << s.from;
+    EXPECT_EQ(validated(), s.to != s.from) << s.from;
+    EXPECT_EQ(view.calls.size(), s.to != s.from ? 1u : 0u) << s.from;
+  }
+  form.cellLostFocus(form.focusedCell());
+  form.playerMovedFocus(FocusStep::Down);
+  EXPECT_EQ(form.focusedCell(), kNoCell) << "no cell has the focus: no step";
 }
 
 TEST_F(MainFormTest, WhileGeneratingNothingTheWindowDeliversGetsThrough) {
@@ -208,10 +246,14 @@ TEST_F(MainFormTest, WhileGeneratingNothingTheWindowDeliversGetsThrough) {
     EXPECT_EQ(test::boardLine(form.form().board), board);
     EXPECT_EQ(random.drawCount(), draws);
     EXPECT_FALSE(form.form().state.possibilitiesOn);
+    EXPECT_EQ(view.calls.back(), "events") << "quit waits for the generation to end";
   };
   form.btnGO_Click();
   EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "events"), 1);
-  EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "quit"), 0);
+  // "Beenden" is not lost: it is carried out, once, as soon as the generation has ended.
+  EXPECT_EQ(view.calls.back(), "quit");
+  EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "quit"), 1);
+  EXPECT_FALSE(form.quitPending());
   EXPECT_FALSE(form.form().state.busy);
 }
 

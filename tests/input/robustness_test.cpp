@@ -45,7 +45,7 @@ const std::array<Color, 5> kBackgrounds = {colors::kWhite, colors::kYellow, colo
 TEST(Robustness, RandomPlayKeepsTheFormSound) {
   test::RecordingView view;
   EngineRandomSource random;
-  test::FixedClock clock;
+  SteppingClock clock;
   MainForm form(view, random, clock);
   form.Form_Load();
   std::mt19937 dice(7);
@@ -77,13 +77,16 @@ TEST(Robustness, RandomPlayKeepsTheFormSound) {
         form.playerEditedShowText(text);
         break;
       case 6:
-        form.playerChoseLevel(pick(2) == 0);
+        form.playerChoseLevel(kLevels[static_cast<std::size_t>(pick(kLevels.size()))].level);
         break;
       case 7:
         form.cellLostFocus(form.focusedCell());
         break;
       case 8:
         form.cellGotFocus(cell);
+        break;
+      case 9:
+        form.playerMovedFocus(static_cast<FocusStep>(pick(4)));
         break;
       default:
         form.cellGotFocus(cell);

@@ -5,23 +5,6 @@
 namespace kalmotre {
 namespace {
 
-TEST(UnitLookups, RowsColumnsAndStartsWithTheirOutOfRangeRule) {
-  EXPECT_EQ(getRowStart(9), 0);
-  EXPECT_EQ(getColumnStart(-1), 0);
-  EXPECT_EQ(getRowStart(4), 30);
-  EXPECT_EQ(getColumnStart(4), 10);
-  EXPECT_EQ(getRowStart(8), 60);
-  EXPECT_EQ(getColumnStart(8), 20);
-  struct Case {
-    CellIndex cell;
-    int row, column;
-  };
-  for (const Case c : {Case{80, 8, 8}, Case{27, 3, 0}, Case{20, 0, 8}, Case{44, 5, 5}}) {
-    EXPECT_EQ(getCellRow(c.cell), c.row) << c.cell;
-    EXPECT_EQ(getCellColumn(c.cell), c.column) << c.cell;
-  }
-}
-
 TEST(CandidateTable, InitGivesEmptyCellsAllDigitsAndFilledCellsTheirOwn) {
   FormState form;
   form.board.setText(0, "7");

@@ -19,8 +19,8 @@ inline bool referenceSolve(FormState& form, int cycles) {
       for (CellIndex i = 0; i < kCells; ++i) {
         if (board.value(i) != d) continue;
         for (int k = 0; k < 9; ++k) s.excluded[9 * (i / 9) + k] = 1;
-        for (int offset : kRowOffsets) s.excluded[getRowStart(getCellRow(i)) + offset] = 1;
-        for (int offset : kColumnOffsets) s.excluded[getColumnStart(getCellColumn(i)) + offset] = 1;
+        for (int offset : kRowOffsets) s.excluded[rowStart(rowOf(i)) + offset] = 1;
+        for (int offset : kColumnOffsets) s.excluded[columnStart(columnOf(i)) + offset] = 1;
       }
       for (int b = 0; b < 9; ++b) {
         int count = 0, first = -1;
@@ -32,16 +32,14 @@ inline bool referenceSolve(FormState& form, int cycles) {
       for (int r = 0; r < 9; ++r) {
         int count = 0, last = -1;
         for (int offset : kRowOffsets) {
-          if (s.excluded[getRowStart(r) + offset] == 0) ++count, last = getRowStart(r) + offset;
+          if (s.excluded[rowStart(r) + offset] == 0) ++count, last = rowStart(r) + offset;
         }
         if (count == 1) setSingleCandidate(form, last, d);
       }
       for (int c = 0; c < 9; ++c) {
         int count = 0, last = -1;
         for (int offset : kColumnOffsets) {
-          if (s.excluded[getColumnStart(c) + offset] == 0) {
-            ++count, last = getColumnStart(c) + offset;
-          }
+          if (s.excluded[columnStart(c) + offset] == 0) ++count, last = columnStart(c) + offset;
         }
         if (count == 1) setSingleCandidate(form, last, d);
       }

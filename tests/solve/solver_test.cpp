@@ -105,7 +105,7 @@ int cyclesToFinish(std::string_view rows) {
 TEST(Solver, ABoardThatNeedsKCyclesIsSolvedFromKOnAndPartlyFilledBefore) {
   NullView view;
   EngineRandomSource random;
-  test::FixedClock clock(7.0);
+  SteppingClock clock(7.0);
   int deepest = 0;
   for (int seed = 0; seed < 40; ++seed) {
     FormState generated;
@@ -132,7 +132,7 @@ constexpr const char* kOddTexts[] = {"0", " ", "5a", "12", "x", "-3", "2.5", "9"
 TEST(Solver, MatchesTheStepByStepSolverOnBoardsOfEveryKind) {
   NullView view;
   EngineRandomSource random;
-  test::FixedClock clock;
+  SteppingClock clock;
   std::mt19937 noise(2024);
   for (int seed = 0; seed < 150; ++seed) {
     FormState generated;

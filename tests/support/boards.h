@@ -8,7 +8,7 @@
 #include "board/form_state.h"
 #include "board/geometry.h"
 #include "board/one_line.h"
-#include "generate/removal.h"
+#include "generate/clue_record.h"
 
 namespace kalmotre::test {
 

@@ -1,4 +1,4 @@
-// Fake ports for the core: a view that records what it was asked, a clock that says what it's told.
+// Fake ports for the core: a view that records what it was asked.
 #pragma once
 
 #include <functional>
@@ -25,16 +25,6 @@ class RecordingView : public FormView {
   std::vector<std::string> calls;
   std::vector<std::string> messages;
   std::function<void()> duringEvents;
-};
-
-class FixedClock : public Clock {
- public:
-  explicit FixedClock(double seconds = 43200.5) : seconds_(seconds) {}
-  double secondsSinceMidnight() override { return seconds_; }
-  void set(double seconds) { seconds_ = seconds; }
-
- private:
-  double seconds_;
 };
 
 // A draw that lands on k of n for Int(u * n).
