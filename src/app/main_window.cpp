@@ -2,9 +2,11 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -12,7 +14,9 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <optional>
 
+#include "app/fonts.h"
 #include "app/qt_colors.h"
 #include "app/twips.h"
 #include "app/web_page.h"
@@ -28,24 +32,35 @@ constexpr std::array<int, 9> kCellTops = {1320, 1905, 2490, 3120, 3705, 4290, 49
 constexpr std::array<int, 9> kHelpLefts = {5805, 6090, 6375, 6675, 6960, 7245, 7545, 7830, 8115};
 constexpr std::array<int, 9> kHelpTops = {1275, 1560, 1845, 2145, 2430, 2715, 3015, 3300, 3585};
 
-QFont arial(double pointSize, bool bold) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPointSizeF(pointSize);
-  font.setBold(bold);
-  return font;
-}
-
 void setColor(QWidget* widget, QPalette::ColorRole role, Color color) {
   QPalette palette = widget->palette();
   palette.setColor(role, toQColor(color, palette));
   widget->setPalette(palette);
 }
 
+// Captions sit at the top of their box, as the layout draws them.
 QLabel* makeLabel(const char* name, const QString& text, QWidget* parent, QRect geometry) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(geometry);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return label;
+}
+
+// The focus step an arrow key asks for, if it is one.
+std::optional<FocusStep> focusStepOf(int key) {
+  switch (key) {
+    case Qt::Key_Up:
+      return FocusStep::Up;
+    case Qt::Key_Down:
+      return FocusStep::Down;
+    case Qt::Key_Left:
+      return FocusStep::Left;
+    case Qt::Key_Right:
+      return FocusStep::Right;
+    default:
+      return std::nullopt;
+  }
 }
 
 QString indexedName(const char* base, int index) {
@@ -67,12 +82,15 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop)
   buildMenu();
   buildControls(client);
 
+  // The client area below the menu bar is 5625 x 6735 twips, its corner at (3135, 2565) on the
+  // screen; setGeometry places the window without its frame, so a window manager's title bar
+  // goes above that.
   const int menuHeight = menuBar()->sizeHint().height();
-  resize(twips(5625), twips(6735) + menuHeight);
-  move(twips(3135), twips(2565) - menuHeight);
+  setGeometry(twips(3135), twips(2565) - menuHeight, twips(5625), twips(6735) + menuHeight);
 
-  form_.Form_Load();
-  refresh();
+  runCommand([this] { form_.Form_Load(); });
+  // "Erzeuge neues Sodoku" is first in the tab order and has the keyboard when the window opens.
+  btnGO_->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() {
@@ -82,20 +100,21 @@ MainWindow::~MainWindow() {
 void MainWindow::buildMenu() {
   QAction* reload = menuBar()->addAction(QStringLiteral("Sudoku neu Laden"));
   reload->setObjectName(QStringLiteral("SudokuLaden"));
-  connect(reload, &QAction::triggered, this, [this] {
-    form_.SudokuLaden_Click();
-    refresh();
-  });
+  connectCommand(reload, &QAction::triggered, &MainForm::SudokuLaden_Click);
   QAction* quitAction = menuBar()->addAction(QStringLiteral("Beenden"));
   quitAction->setObjectName(QStringLiteral("mnuEnde_1"));
-  connect(quitAction, &QAction::triggered, this, [this] { form_.mnuEnde_Click(); });
+  connectCommand(quitAction, &QAction::triggered, &MainForm::mnuEnde_Click);
 }
 
-void MainWindow::connectCommand(QPushButton* button, void (MainForm::*handler)()) {
-  connect(button, &QPushButton::clicked, this, [this, handler] {
-    (form_.*handler)();
-    refresh();
-  });
+template <typename Sender, typename Signal>
+void MainWindow::connectCommand(Sender* sender, Signal signal, void (MainForm::*handler)()) {
+  connect(sender, signal, this,
+          [this, handler] { runCommand([this, handler] { (form_.*handler)(); }); });
+}
+
+void MainWindow::runCommand(const std::function<void()>& command) {
+  command();
+  refresh();
 }
 
 void MainWindow::buildControls(QWidget* client) {
@@ -104,37 +123,44 @@ void MainWindow::buildControls(QWidget* client) {
   btnGO_ = new WrappingButton(QStringLiteral("Erzeuge neues Sodoku"), client);
   btnGO_->setObjectName(QStringLiteral("btnGO"));
   btnGO_->setGeometry(twipsRect(2355, 0, 1560, 630));
-  connectCommand(btnGO_, &MainForm::btnGO_Click);
+  connectCommand(btnGO_, &QPushButton::clicked, &MainForm::btnGO_Click);
 
   btnLoesung_ = new WrappingButton(QStringLiteral("Computer soll Lösung suchen"), client);
   btnLoesung_->setObjectName(QStringLiteral("btnLoesung"));
   btnLoesung_->setGeometry(twipsRect(4035, 0, 1575, 630));
   btnLoesung_->setToolTip(QStringLiteral("Nur als letzte Möglichkeit gedacht!"));
-  connectCommand(btnLoesung_, &MainForm::btnLoesung_Click);
+  connectCommand(btnLoesung_, &QPushButton::clicked, &MainForm::btnLoesung_Click);
 
   btnZur_ = new WrappingButton(QStringLiteral("Spiel neu beginnen"), client);
   btnZur_->setObjectName(QStringLiteral("BtnZur"));
   btnZur_->setGeometry(twipsRect(4545, 660, 960, 630));
-  setColor(btnZur_, QPalette::Button, colors::kLightGreen);
-  connectCommand(btnZur_, &MainForm::BtnZur_Click);
+  setColor(btnZur_, QPalette::Button, roles::kRestartButton);
+  connectCommand(btnZur_, &QPushButton::clicked, &MainForm::BtnZur_Click);
 
   QLabel* level =
       makeLabel("Label5", QStringLiteral("Level"), client, twipsRect(2520, 960, 855, 375));
   level->setFont(arial(9.75, true));
 
-  optLeicht_ = new QRadioButton(QStringLiteral("Leicht"), client);
-  optLeicht_->setObjectName(QStringLiteral("optLevel_0"));
-  optLeicht_->setGeometry(twipsRect(3360, 840, 1110, 225));
-  optSchwer_ = new QRadioButton(QStringLiteral("Schwer"), client);
-  optSchwer_->setObjectName(QStringLiteral("optLevel_1"));
-  optSchwer_->setGeometry(twipsRect(3360, 1080, 1110, 225));
-  optSchwer_->setChecked(true);
-  connect(optSchwer_, &QRadioButton::toggled, this,
-          [this](bool hard) { form_.playerChoseLevel(hard); });
-
+  // One option per level, 240 twips apart, in the order of the level table.
+  QWidget* previous = btnLoesung_;
   setTabOrder(btnGO_, btnLoesung_);
-  setTabOrder(btnLoesung_, optLeicht_);
-  setTabOrder(optLeicht_, optSchwer_);
+  for (std::size_t k = 0; k < kLevels.size(); ++k) {
+    const LevelInfo& info = kLevels[k];
+    auto* option = new QRadioButton(
+        QString::fromUtf8(info.caption.data(), static_cast<qsizetype>(info.caption.size())),
+        client);
+    option->setObjectName(indexedName("optLevel", static_cast<int>(k)));
+    option->setGeometry(twipsRect(3360, 840 + 240 * static_cast<int>(k), 1110, 225));
+    option->setChecked(info.level == form_.form().level);
+    connect(option, &QRadioButton::toggled, this, [this, level = info.level](bool checked) {
+      if (checked) runCommand([this, level] { form_.playerChoseLevel(level); });
+      updateLevelTabStops();
+    });
+    setTabOrder(previous, option);
+    previous = option;
+    levelOptions_[k] = option;
+  }
+  updateLevelTabStops();
 
   buildBoard(client);
   buildRightPanel(client);
@@ -156,8 +182,8 @@ void MainWindow::buildHelpArea(QWidget* client) {
   frame1->setObjectName(QStringLiteral("Frame1"));
   frame1->setGeometry(twipsRect(0, 0, 2175, 1215));
   frame1->setToolTip(QStringLiteral("Hast Du das nötig ?"));
-  setColor(frame1, QPalette::Window, colors::kLightRed);
-  setColor(frame1, QPalette::WindowText, colors::kSystemWindowText);
+  setColor(frame1, QPalette::Window, roles::kHelpArea);
+  setColor(frame1, QPalette::WindowText, roles::kCaptionText);
   frame1->setAutoFillBackground(true);
   struct Caption {
     const char* name;
@@ -171,7 +197,7 @@ void MainWindow::buildHelpArea(QWidget* client) {
   };
   for (const Caption& c : captions) {
     QLabel* label = makeLabel(c.name, QString::fromUtf8(c.text), frame1, c.geometry);
-    setColor(label, QPalette::Window, colors::kLightRed);
+    setColor(label, QPalette::Window, roles::kHelpArea);
     label->setAutoFillBackground(true);
     label->adjustSize();
   }
@@ -183,19 +209,17 @@ void MainWindow::buildHelpArea(QWidget* client) {
   txtShow_->setAlignment(Qt::AlignCenter);
   txtShow_->setFont(arial(8.25, true));
   txtShow_->setTextMargins(0, 0, 0, 0);
-  setColor(txtShow_, QPalette::Base, colors::kLightGrey);
+  setColor(txtShow_, QPalette::Base, roles::kChosenDigitBox);
   connect(txtShow_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (!form_.playerEditedShowText(text.toStdString())) {
-      txtShow_->setText(QString::fromStdString(form_.form().txtShow));
-    }
-    refresh();
+    // A refused edit is undone by the refresh, which shows the core's text again.
+    runCommand([this, &text] { form_.playerEditedShowText(text.toStdString()); });
   });
 
   btnPlus_ = new QPushButton(QStringLiteral("+"), client);
   btnPlus_->setObjectName(QStringLiteral("btnPlus"));
   btnPlus_->setGeometry(twipsRect(1320, 840, 255, 285));
   btnPlus_->setFont(arial(12, true));
-  connectCommand(btnPlus_, &MainForm::btnPlus_Click);
+  connectCommand(btnPlus_, &QPushButton::clicked, &MainForm::btnPlus_Click);
 
   // They belong to the window, not to the frame, yet lie inside it: drawn above it.
   txtShow_->raise();
@@ -213,8 +237,12 @@ void MainWindow::buildBoard(QWidget* client) {
     cell->setTextMargins(0, 0, 0, 0);
     cell->installEventFilter(this);
     connect(cell, &QLineEdit::textEdited, this, [this, i](const QString& text) {
-      if (!form_.playerEditedCell(i, text.toStdString())) showCell(i);
-      refresh();
+      // The widget shows the typed text now. The refresh compares the core's text with it, so
+      // a refused edit (a clue, or the form is busy) is put back.
+      const std::string typed = text.toStdString();
+      shown_[static_cast<std::size_t>(i)].text = typed;
+      stale_.set(static_cast<std::size_t>(i));
+      runCommand([this, i, &typed] { form_.playerEditedCell(i, typed); });
     });
     cells_[static_cast<std::size_t>(i)] = cell;
   }
@@ -225,7 +253,7 @@ void MainWindow::buildRightPanel(QWidget* client) {
   shape->setObjectName(QStringLiteral("Shape1"));
   shape->setGeometry(twipsRect(5760, 1230, 2700, 2700));
   shape->setFrameStyle(QFrame::Box | QFrame::Plain);
-  setColor(shape, QPalette::WindowText, Color{0xFF0000});
+  setColor(shape, QPalette::WindowText, roles::kHelpGridFrame);
 
   for (CellIndex i = 0; i < kCells; ++i) {
     QLabel* label = makeLabel("", QString::number(i % 9 + 1), client,
@@ -233,8 +261,8 @@ void MainWindow::buildRightPanel(QWidget* client) {
                                         kHelpTops[static_cast<std::size_t>(rowOf(i))], 300, 300));
     label->setObjectName(indexedName("lblZahl", i));
     label->setAlignment(Qt::AlignCenter);
-    setColor(label, QPalette::Window, colors::kSystemWindow);
-    setColor(label, QPalette::WindowText, colors::kSystemWindowText);
+    setColor(label, QPalette::Window, roles::kHelpGrid.background);
+    setColor(label, QPalette::WindowText, roles::kHelpGrid.text);
     label->hide();
     helpLabels_[static_cast<std::size_t>(i)] = label;
     shownHelp_[static_cast<std::size_t>(i)] = label->text().toStdString();
@@ -247,17 +275,27 @@ void MainWindow::buildRightPanel(QWidget* client) {
 void MainWindow::showCell(CellIndex index) {
   const Board& board = form_.form().board;
   QLineEdit* cell = cells_[static_cast<std::size_t>(index)];
-  const QString text = QString::fromStdString(board.text(index));
-  if (cell->text() != text) cell->setText(text);
-  QPalette palette = cell->palette();
-  palette.setColor(QPalette::Base, toQColor(board.background(index), palette));
-  palette.setColor(QPalette::Text, toQColor(board.foreground(index), palette));
-  cell->setPalette(palette);
-  cell->setReadOnly(board.locked(index) || form_.form().state.busy);
+  ShownCell& shown = shown_[static_cast<std::size_t>(index)];
+  // Only what differs from what the widget shows is touched: a palette costs microseconds.
+  if (shown.text != board.text(index)) {
+    shown.text = board.text(index);
+    cell->setText(QString::fromStdString(board.text(index)));
+  }
+  const CellLook look{board.background(index), board.foreground(index)};
+  if (shown.look != look) {
+    shown.look = look;
+    QPalette palette = cell->palette();
+    palette.setColor(QPalette::Base, toQColor(look.background, palette));
+    palette.setColor(QPalette::Text, toQColor(look.text, palette));
+    cell->setPalette(palette);
+  }
+  const bool readOnly = board.locked(index) || form_.form().state.busy;
+  if (cell->isReadOnly() != readOnly) cell->setReadOnly(readOnly);
 }
 
 void MainWindow::refresh() {
-  const Board::CellSet changed = form_.takeChangedCells();
+  const Board::CellSet changed = form_.takeChangedCells() | stale_;
+  stale_.reset();
   const FormState& state = form_.form();
   const bool busyChanged = state.state.busy != shownBusy_;
   shownBusy_ = state.state.busy;
@@ -287,6 +325,16 @@ CellIndex MainWindow::cellIndexOf(const QObject* object) const {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && cellIndexOf(watched) != kNoCell) {
+    // Arrow keys step across the board; the core moves the focus and validates the cell left.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+      if (const std::optional<FocusStep> step = focusStepOf(key->key())) {
+        runCommand([this, step] { form_.playerMovedFocus(*step); });
+        return true;
+      }
+    }
+  }
   if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) {
     return QMainWindow::eventFilter(watched, event);
   }
@@ -305,8 +353,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       if (cell && cell->hasFocus()) cell->selectAll();
     });
   } else if (!leavesWindow) {
-    form_.cellLostFocus(index);
-    refresh();
+    runCommand([this, index] { form_.cellLostFocus(index); });
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -332,7 +379,8 @@ void MainWindow::processPendingEvents() {
 }
 
 void MainWindow::showSplash() {
-  if (!splash_) {
+  // A window its countdown has closed is gone even while Qt has yet to delete it: load afresh.
+  if (!splash_ || splash_->isUnloaded()) {
     splash_ = new SplashWindow(this);
     connect(
         splash_, &SplashWindow::webPageRequested, this,
@@ -348,8 +396,27 @@ void MainWindow::showSplash() {
 
 void MainWindow::quit() {
   if (splash_) splash_->close();
+  quitting_ = true;
   close();
+  quitting_ = false;
   QCoreApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The close button is "Beenden": during a command's event pass it waits for the command.
+  if (!quitting_) {
+    event->ignore();
+    runCommand([this] { form_.mnuEnde_Click(); });
+    return;
+  }
+  QMainWindow::closeEvent(event);
+}
+
+void MainWindow::updateLevelTabStops() {
+  // Tab stops on the selected option only, as on other desktops; a click still selects either.
+  for (QRadioButton* option : levelOptions_) {
+    option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+  }
 }
 
 }  // namespace kalmotre::app

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <string>
 
 #include "app/splash_window.h"
@@ -37,6 +38,7 @@ class MainWindow final : public QMainWindow, private FormView {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // FormView
@@ -51,26 +53,40 @@ class MainWindow final : public QMainWindow, private FormView {
   void buildBoard(QWidget* client);
   void buildRightPanel(QWidget* client);
   void buildMenu();
-  void connectCommand(QPushButton* button, void (MainForm::*handler)());
+  // Every command of the window goes through here: the form handles it, then the widgets are
+  // brought in line once.
+  void runCommand(const std::function<void()>& command);
+  template <typename Sender, typename Signal>
+  void connectCommand(Sender* sender, Signal signal, void (MainForm::*handler)());
+  void updateLevelTabStops();
   void showCell(CellIndex index);
   CellIndex cellIndexOf(const QObject* object) const;
 
   MainForm form_;
   DesktopPort& desktop_;
+  // What a cell widget shows, so a refresh touches only what differs.
+  struct ShownCell {
+    std::string text;
+    CellLook look{Color{0xFFFFFFFFu}, Color{0xFFFFFFFFu}};  // none yet: the first refresh paints
+  };
+
   std::array<QLineEdit*, kCells> cells_{};
+  std::array<ShownCell, kCells> shown_{};
+  // Widgets that may not show what the core holds: all at first, then those the player typed into.
+  Board::CellSet stale_ = Board::CellSet().set();
   std::array<QLabel*, kCells> helpLabels_{};
   std::array<std::string, kCells> shownHelp_{};  // the captions the help labels show
   QPushButton* btnGO_ = nullptr;
   QPushButton* btnLoesung_ = nullptr;
   QPushButton* btnZur_ = nullptr;
   QPushButton* btnPlus_ = nullptr;
-  QRadioButton* optLeicht_ = nullptr;
-  QRadioButton* optSchwer_ = nullptr;
+  std::array<QRadioButton*, kLevels.size()> levelOptions_{};
   QLineEdit* txtShow_ = nullptr;
   QLabel* lblFrei_ = nullptr;
   QGroupBox* frame2_ = nullptr;
   QPointer<SplashWindow> splash_;
   bool shownBusy_ = false;
+  bool quitting_ = false;
 };
 
 }  // namespace kalmotre::app

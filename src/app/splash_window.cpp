@@ -1,38 +1,31 @@
 // Layout and events of the splash window; the counting itself is SplashCountdown's.
 #include "app/splash_window.h"
 
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 
+#include "app/fonts.h"
 #include "app/qt_colors.h"
 #include "app/twips.h"
 #include "board/color.h"
 
 namespace kalmotre::app {
 
-namespace {
-
-QFont arial(double pointSize, bool bold) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPointSizeF(pointSize);
-  font.setBold(bold);
-  return font;
-}
-
-}  // namespace
-
 DropFrame::DropFrame(QWidget* parent) : QGroupBox(parent) {
   setAcceptDrops(true);
 }
 
+// A drag started in this program has a source widget; one from another program has none.
 void DropFrame::dragEnterEvent(QDragEnterEvent* event) {
-  event->acceptProposedAction();
+  if (event->source() != nullptr) event->acceptProposedAction();
 }
 
 void DropFrame::dropEvent(QDropEvent* event) {
+  if (event->source() == nullptr) return;
   event->acceptProposedAction();
   emit dropped();
 }
@@ -45,7 +38,7 @@ SplashWindow::SplashWindow(QWidget* owner)
   setFocusPolicy(Qt::NoFocus);
   setFixedSize(twips(7380), twips(4245));
   QPalette background = palette();
-  background.setColor(QPalette::Window, toQColor(colors::kLightYellow, background));
+  background.setColor(QPalette::Window, toQColor(roles::kSplash, background));
   setPalette(background);
   setAutoFillBackground(true);
   setFont(arial(8.25, false));
@@ -135,14 +128,31 @@ void SplashWindow::Timer1_Timer() {
 }
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
-  const bool clicked = (watched == imgLogo_ || watched == lblCompany_) &&
-                       event->type() == QEvent::MouseButtonRelease &&
-                       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-  if (clicked) {
+  const bool onLink = watched == imgLogo_ || watched == lblCompany_;
+  const QEvent::Type type = event->type();
+  const bool leftButton = onLink &&
+                          (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+                           type == QEvent::MouseButtonDblClick) &&
+                          static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+  if (!leftButton) return QWidget::eventFilter(watched, event);
+  // A click opens the page on its release; a double-click (press, release, double-click,
+  // release) is one click, so the release after the double-click event opens nothing.
+  if (type == QEvent::MouseButtonPress) {
+    swallowRelease_ = false;
+  } else if (type == QEvent::MouseButtonDblClick) {
+    swallowRelease_ = true;
+  } else if (swallowRelease_) {
+    swallowRelease_ = false;
+  } else {
     emit webPageRequested();
-    return true;
   }
-  return QWidget::eventFilter(watched, event);
+  return true;
+}
+
+void SplashWindow::closeEvent(QCloseEvent* event) {
+  unloaded_ = true;
+  timer_->stop();
+  QWidget::closeEvent(event);
 }
 
 }  // namespace kalmotre::app

@@ -11,7 +11,8 @@ class QTimer;
 
 namespace kalmotre::app {
 
-// The splash window's frame: anything dropped onto it asks for the maker's page.
+// The splash window's frame: a drag from this program dropped onto it asks for the maker's page.
+// Drops from other programs (files, text) are not taken.
 class DropFrame : public QGroupBox {
   Q_OBJECT
  public:
@@ -32,6 +33,8 @@ class SplashWindow : public QWidget {
   explicit SplashWindow(QWidget* owner);
 
   const SplashCountdown& countdown() const { return countdown_; }
+  // Closed by its countdown or by quitting; it deletes itself soon and must not be shown again.
+  bool isUnloaded() const { return unloaded_; }
   // One tick of Timer1: the next countdown line, or closing at the seventh.
   void Timer1_Timer();
   QTimer* timer() const { return timer_; }
@@ -42,6 +45,7 @@ class SplashWindow : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QLabel* addLabel(const char* name, const QString& text, QRect geometry, double pointSize,
@@ -53,6 +57,9 @@ class SplashWindow : public QWidget {
   QLabel* lblCompany_ = nullptr;
   QLabel* countdownLabel_ = nullptr;
   QTimer* timer_ = nullptr;
+  bool unloaded_ = false;
+  // The release that ends a double-click is not a second click.
+  bool swallowRelease_ = false;
 };
 
 }  // namespace kalmotre::app

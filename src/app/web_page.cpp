@@ -2,8 +2,9 @@
 #include "app/web_page.h"
 
 #include <QDesktopServices>
-#include <QFileDialog>
+#include <QInputDialog>
 #include <QProcess>
+#include <QStandardPaths>
 
 namespace kalmotre::app {
 
@@ -11,9 +12,28 @@ bool SystemDesktop::openUrl(const QUrl& url) {
   return QDesktopServices::openUrl(url);
 }
 
-QString SystemDesktop::chooseApplication() {
-  return QFileDialog::getOpenFileName(
-      nullptr, QStringLiteral("Programm zum Öffnen der Seite wählen"), QStringLiteral("/usr/bin"));
+// A small non-modal dialog: the browsers found on this system to pick from, or any program name
+// to type. It keeps no settings (a file dialog would write its history to the user's config).
+void SystemDesktop::chooseApplication(std::function<void(const QString& program)> chosen) {
+  QStringList browsers;
+  for (const char* name : {"x-www-browser", "firefox-esr", "firefox", "chromium",
+                           "epiphany-browser", "konqueror", "falkon", "google-chrome"}) {
+    const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
+    if (!path.isEmpty()) browsers << path;
+  }
+  auto* dialog = new QInputDialog;
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setWindowModality(Qt::NonModal);
+  dialog->setWindowTitle(QStringLiteral("KALMOTRE"));
+  dialog->setLabelText(QStringLiteral("Mit welchem Programm soll die Seite geöffnet werden?"));
+  dialog->setComboBoxItems(browsers);
+  dialog->setComboBoxEditable(true);
+  QObject::connect(dialog, &QInputDialog::textValueSelected, dialog,
+                   [chosen = std::move(chosen)](const QString& text) {
+                     const QString program = QStandardPaths::findExecutable(text.trimmed());
+                     if (!program.isEmpty()) chosen(program);
+                   });
+  dialog->show();
 }
 
 bool SystemDesktop::startDetached(const QString& program, const QStringList& arguments) {
@@ -23,9 +43,8 @@ bool SystemDesktop::startDetached(const QString& program, const QStringList& arg
 void openWebPage(DesktopPort& desktop, const QString& address) {
   const QUrl url(address);
   if (desktop.openUrl(url)) return;
-  const QString program = desktop.chooseApplication();
-  if (program.isEmpty()) return;
-  desktop.startDetached(program, {address});
+  desktop.chooseApplication(
+      [&desktop, address](const QString& program) { desktop.startDetached(program, {address}); });
 }
 
 }  // namespace kalmotre::app

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 
 namespace kalmotre::app {
 
@@ -15,8 +16,9 @@ class DesktopPort {
   virtual ~DesktopPort() = default;
   // Opens the address with the desktop's default handler; false when that failed.
   virtual bool openUrl(const QUrl& url) = 0;
-  // Lets the user pick a program; empty when the user cancelled.
-  virtual QString chooseApplication() = 0;
+  // Lets the user pick a program without blocking the game; `chosen` runs once a program is
+  // picked, never when the user cancels.
+  virtual void chooseApplication(std::function<void(const QString& program)> chosen) = 0;
   // Starts the program on its own, without a shell, with these arguments.
   virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
 };
@@ -24,12 +26,12 @@ class DesktopPort {
 class SystemDesktop final : public DesktopPort {
  public:
   bool openUrl(const QUrl& url) override;
-  QString chooseApplication() override;
+  void chooseApplication(std::function<void(const QString& program)> chosen) override;
   bool startDetached(const QString& program, const QStringList& arguments) override;
 };
 
 // The default handler first; only when it reports failure, the user chooses a program, which is
-// started with the address as its one argument. Reports nothing either way.
+// started with the address as its one argument. Reports nothing either way, and never waits.
 void openWebPage(DesktopPort& desktop, const QString& address);
 
 }  // namespace kalmotre::app

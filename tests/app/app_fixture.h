@@ -20,9 +20,9 @@ class FakeDesktop : public app::DesktopPort {
     calls << "open " + url.toString();
     return openSucceeds;
   }
-  QString chooseApplication() override {
+  void chooseApplication(std::function<void(const QString&)> picked) override {
     calls << QStringLiteral("choose");
-    return chosen;
+    if (!chosen.isEmpty()) picked(chosen);  // an empty choice stands for a cancel
   }
   bool startDetached(const QString& program, const QStringList& arguments) override {
     calls << "start " + program + " " + arguments.join('|');

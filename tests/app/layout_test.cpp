@@ -132,12 +132,20 @@ TEST_F(Layout, StartUpStateColoursTipsAndStacking) {
   EXPECT_EQ(menu[1]->menu(), nullptr);
 }
 
-TEST_F(Layout, TabOrderStartsWithTheButtonsThenTheLevels) {
-  std::vector<std::string> order;
-  for (QWidget* w = widget("btnGO"); order.size() < 4; w = w->nextInFocusChain()) {
-    if (w->focusPolicy() & Qt::TabFocus) order.push_back(w->objectName().toStdString());
-  }
-  EXPECT_EQ(order, (std::vector<std::string>{"btnGO", "btnLoesung", "optLevel_0", "optLevel_1"}));
+TEST_F(Layout, TabGoesFromTheButtonsToTheSelectedLevel) {
+  EXPECT_TRUE(widget("btnGO")->hasFocus()) << "tab index 0 has the keyboard at start";
+  auto tabFromGo = [&] {
+    widget("btnGO")->setFocus(Qt::TabFocusReason);
+    std::vector<std::string> seen;
+    for (int k = 0; k < 2; ++k) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      seen.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    return seen;
+  };
+  EXPECT_EQ(tabFromGo(), (std::vector<std::string>{"btnLoesung", "optLevel_1"}));
+  QTest::mouseClick(widget("optLevel_0"), Qt::LeftButton);
+  EXPECT_EQ(tabFromGo(), (std::vector<std::string>{"btnLoesung", "optLevel_0"}));
 }
 
 TEST_F(Layout, TheSplashWindowLaysOutItsFrame) {

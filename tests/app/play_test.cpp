@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -168,6 +169,55 @@ TEST_F(Play, ClicksAndKeysQueuedForTheGeneratorsEventPassChangeNothing) {
     restoreGivens(record);
     return test::boardLine(record.board);
   }()) << "the board is the puzzle that was handed out";
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(Play, QuittingDuringTheEventPassEndsTheGameOnceThePuzzleIsOut) {
+  for (const bool closeButton : {false, true}) {
+    window->show();
+    bool closedDuringPass = true;
+    QTimer::singleShot(0, window.get(), [&] {
+      if (closeButton) {
+        window->close();  // the title bar's close button
+      } else {
+        window->findChild<QAction*>("mnuEnde_1")->trigger();
+      }
+      closedDuringPass = !window->isVisible();
+    });
+    QTest::mouseClick(widget("btnGO"), Qt::LeftButton);
+    EXPECT_FALSE(closedDuringPass) << "the generation runs to its end first";
+    EXPECT_FALSE(window->isVisible()) << (closeButton ? "close button" : "Beenden");
+    EXPECT_FALSE(window->form().form().state.busy);
+    EXPECT_FALSE(window->form().quitPending());
+  }
+}
+
+TEST_F(Play, ArrowKeysStepAcrossTheBoardAndValidateTheCellLeft) {
+  clickInto(cellAt(4, 4));
+  greyAll();
+  struct Key {
+    Qt::Key key;
+    int row, column;
+  };
+  for (const Key k : {Key{Qt::Key_Right, 4, 5}, Key{Qt::Key_Right, 4, 6}, Key{Qt::Key_Up, 3, 6},
+                      Key{Qt::Key_Left, 3, 5}, Key{Qt::Key_Down, 4, 5}}) {
+    QTest::keyClick(QApplication::focusWidget(), k.key);
+    EXPECT_TRUE(cell(cellAt(k.row, k.column))->hasFocus()) << k.row << "," << k.column;
+    EXPECT_EQ(window->form().focusedCell(), cellAt(k.row, k.column));
+  }
+  EXPECT_TRUE(validated());
+  // At the edge nothing moves; clues are stepped onto like any cell; typing goes on as before.
+  clickInto(cellAt(0, 8));
+  QTest::keyClick(cell(cellAt(0, 8)), Qt::Key_Right);
+  QTest::keyClick(cell(cellAt(0, 8)), Qt::Key_Up);
+  EXPECT_TRUE(cell(cellAt(0, 8))->hasFocus());
+  clickInto(1);
+  QTest::keyClick(cell(1), Qt::Key_Left);
+  EXPECT_TRUE(cell(0)->hasFocus()) << "cell 0 is a clue";
+  QTest::keyClick(cell(0), Qt::Key_Right);
+  type("4");
+  EXPECT_EQ(cell(1)->text(), "4");
+  EXPECT_TRUE(cell(2)->hasFocus());
 }
 
 }  // namespace

@@ -46,11 +46,15 @@ TEST_F(Splash, ANewPuzzleDoesNotRestartARunningCountButBringsItBackOnceClosed) {
   EXPECT_EQ(first->findChild<QLabel*>("Label1")->text(), "noch 4 sec dann geht's weiter");
 
   for (int tick = 0; tick < 5; ++tick) first->Timer1_Timer();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_FALSE(first) << "the seventh tick closes and unloads it";
-  EXPECT_EQ(window->splash(), nullptr);
+  EXPECT_FALSE(first->isVisible()) << "the seventh tick closes it";
 
+  // Asked for again before Qt has deleted the closed one: a fresh window, not the old one.
   QTest::mouseClick(widget("btnGO"), Qt::LeftButton);
+  ASSERT_NE(window->splash(), nullptr);
+  EXPECT_NE(window->splash(), first.data());
+  EXPECT_TRUE(window->splash()->isVisible());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(first) << "the closed one is unloaded";
   ASSERT_NE(window->splash(), nullptr);
   EXPECT_EQ(window->splash()->countdown().tickCount(), 0);
   EXPECT_EQ(window->splash()->findChild<QLabel*>("Label1")->text(),
@@ -63,14 +67,33 @@ TEST_F(Splash, LogoMakerLineAndDropOpenTheMakersPageAndTheCountGoesOn) {
   ASSERT_NE(splash, nullptr);
   QTest::mouseClick(splash->findChild<QWidget*>("imgLogo"), Qt::LeftButton);
   QTest::mouseClick(splash->findChild<QWidget*>("lblCompany"), Qt::LeftButton);
+  QApplication::processEvents();
+  const QString open = QStringLiteral("open https://tavuro.example/");
+  EXPECT_EQ(desktop.calls, (QStringList{open, open}));
+
+  // A double-click is one request: press, release, double-click, release.
+  QWidget* company = splash->findChild<QWidget*>("lblCompany");
+  QTest::mouseClick(company, Qt::LeftButton);
+  for (const QEvent::Type type : {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, QPointF(5, 5), company->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(company, &event);
+  }
+  QApplication::processEvents();
+  EXPECT_EQ(desktop.calls.size(), 3);
+
+  // A file or text dragged in from another program opens nothing.
   QMimeData data;
   data.setText(QStringLiteral("x"));
   QObject* frame = splash->findChild<app::DropFrame*>("Frame1");
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  frame->event(&enter);
+  EXPECT_FALSE(enter.isAccepted());
   QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  frame->event(&drop);  // what a finished drag delivers
+  frame->event(&drop);
   QApplication::processEvents();
-  const QString open = QStringLiteral("open https://tavuro.example/");
-  EXPECT_EQ(desktop.calls, (QStringList{open, open, open}));
+  EXPECT_EQ(desktop.calls.size(), 3);
   EXPECT_TRUE(splash->timer()->isActive());
 }
 
