@@ -12,10 +12,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTimer>
 #include <optional>
 
+#include "app/captioned_frame.h"
 #include "app/fonts.h"
 #include "app/qt_colors.h"
 #include "app/twips.h"
@@ -178,7 +178,7 @@ void MainWindow::buildControls(QWidget* client) {
 }
 
 void MainWindow::buildHelpArea(QWidget* client) {
-  auto* frame1 = new QGroupBox(QStringLiteral("Hilfebereich"), client);
+  auto* frame1 = new CaptionedFrame(QStringLiteral("Hilfebereich"), client);
   frame1->setObjectName(QStringLiteral("Frame1"));
   frame1->setGeometry(twipsRect(0, 0, 2175, 1215));
   frame1->setToolTip(QStringLiteral("Hast Du das nötig ?"));

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "board/knobs.h"
 #include "generate/grid_check.h"
 #include "generate/shuffle.h"
 #include "support/boards.h"
@@ -60,9 +61,70 @@ TEST(Shuffles, TheNamedExchangesMoveTheNamedLines) {
   }
 }
 
+// The base grid with two sets of lines exchanged, worked out on the board as the player sees it:
+// rows (or columns) first, first + 1, ... first + width - 1 trade places with those from second.
+std::string exchangedLines(bool rows, int first, int second, int width) {
+  const std::string base = kBaseRows;
+  std::string out = base;
+  for (int i = 0; i < width; ++i) {
+    for (int k = 0; k < 9; ++k) {
+      const auto at = [&](int line) {
+        return static_cast<std::size_t>(rows ? 9 * line + k : 9 * k + line);
+      };
+      out[at(first + i)] = base[at(second + i)];
+      out[at(second + i)] = base[at(first + i)];
+    }
+  }
+  return out;
+}
+
+TEST(Shuffles, EveryOutcomeOfEveryDrawExchangesItsLines) {
+  using Transform = void (*)(Grid&, RandomSource&);
+  struct Outcome {
+    Transform transform;
+    int n, k;
+    bool rows;
+    int first, second, width;
+  };
+  const Outcome outcomes[] = {
+      {swapBandsOrStacks, 7, 1, true, 3, 6, 3},    {swapBandsOrStacks, 7, 2, true, 0, 6, 3},
+      {swapBandsOrStacks, 7, 3, true, 0, 3, 3},    {swapBandsOrStacks, 7, 4, false, 3, 6, 3},
+      {swapBandsOrStacks, 7, 5, false, 0, 6, 3},   {swapBandsOrStacks, 7, 6, false, 0, 3, 3},
+      {swapColumnsInStack, 10, 1, false, 1, 2, 1}, {swapColumnsInStack, 10, 2, false, 1, 0, 1},
+      {swapColumnsInStack, 10, 3, false, 2, 0, 1}, {swapColumnsInStack, 10, 4, false, 4, 5, 1},
+      {swapColumnsInStack, 10, 5, false, 3, 4, 1}, {swapColumnsInStack, 10, 6, false, 3, 5, 1},
+      {swapColumnsInStack, 10, 7, false, 7, 8, 1}, {swapColumnsInStack, 10, 8, false, 6, 7, 1},
+      {swapColumnsInStack, 10, 9, false, 6, 8, 1}, {swapRowsInBand, 10, 1, true, 1, 2, 1},
+      {swapRowsInBand, 10, 2, true, 1, 0, 1},      {swapRowsInBand, 10, 3, true, 2, 0, 1},
+      {swapRowsInBand, 10, 4, true, 4, 5, 1},      {swapRowsInBand, 10, 5, true, 3, 4, 1},
+      {swapRowsInBand, 10, 6, true, 3, 5, 1},      {swapRowsInBand, 10, 7, true, 7, 8, 1},
+      {swapRowsInBand, 10, 8, true, 6, 7, 1},      {swapRowsInBand, 10, 9, true, 6, 8, 1},
+  };
+  for (const Outcome& o : outcomes) {
+    Grid grid = baseGrid();
+    ScriptedRandomSource draw({drawFor(o.k, o.n)});
+    o.transform(grid, draw);
+    EXPECT_EQ(gridRows(grid), exchangedLines(o.rows, o.first, o.second, o.width))
+        << "k = " << o.k << " of " << o.n;
+  }
+}
+
+TEST(Shuffles, RelabellingRenamesThroughThePermutationNotItsInverse) {
+  // Exchanges (1,2) then (2,3), the rest (1,1): the permutation sends 1 to 2, 2 to 3, 3 to 1.
+  std::vector<double> draws = {drawFor(0, 9), drawFor(1, 9), drawFor(1, 9), drawFor(2, 9)};
+  draws.resize(2 * knobs::kRelabelExchanges, drawFor(0, 9));
+  ScriptedRandomSource random(draws);
+  Grid grid = baseGrid();
+  relabelDigits(grid, random);
+  EXPECT_EQ(random.remaining(), 0u);
+  std::string expected = kBaseRows;
+  for (char& c : expected) c = c == '1' ? '2' : c == '2' ? '3' : c == '3' ? '1' : c;
+  EXPECT_EQ(gridRows(grid), expected);
+}
+
 TEST(Shuffles, RelabellingDrawsTwoHundredTimesAndKeepsEqualDigitsEqual) {
   std::vector<double> draws;
-  for (int n = 0; n < 200; ++n) draws.push_back((n * 37 % 100) / 100.0);
+  for (int n = 0; n < 2 * knobs::kRelabelExchanges; ++n) draws.push_back((n * 37 % 100) / 100.0);
   ScriptedRandomSource random(draws);
   Grid grid = baseGrid();
   relabelDigits(grid, random);
@@ -119,19 +181,6 @@ TEST(GridCheck, ReportsEachFaultyUnitBlocksThenRowsThenColumns) {
     for (int k = 0; k < 9; ++k) all.push_back(kind + std::to_string(k) + " fehlerhaft!");
   }
   EXPECT_EQ(checkMessages(Grid{}), all);
-}
-
-TEST(GridCheck, TallyWantsEveryDigitExactlyOnce) {
-  ModuleState state;
-  clearTally(state);
-  for (int d = 1; d <= 9; ++d) state.digitTally[d] = 1;
-  state.digitTally[0] = 5;  // entry 0 is not looked at
-  EXPECT_TRUE(tallyAllOnce(state));
-  state.digitTally[9] = 2;
-  EXPECT_FALSE(tallyAllOnce(state));
-  clearTally(state);
-  EXPECT_EQ(state.digitTally[9], 0);
-  EXPECT_EQ(state.digitTally[0], 5);
 }
 
 }  // namespace

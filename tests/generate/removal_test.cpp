@@ -107,15 +107,6 @@ TEST(ForcedPass, TheRandomPhaseAlwaysTakesItsDraws) {
   EXPECT_EQ(setup.rows()[0], '.');
 }
 
-TEST(ForcedPass, EmptyCellsAreNeverTried) {
-  // A board whose only filled cells are forced nowhere: the pass leaves it as it is.
-  std::string rows(81, '.');
-  rows[0] = '5';
-  CarvingSetup setup(rows, std::vector<double>(knobs::kForcedPassDraws, 0.5));
-  removeForcedClues(setup.carving);
-  EXPECT_EQ(setup.rows(), rows);
-}
-
 TEST(CrossHatchTest, CompleteGridPassesAndOneOtherBlockPerDirectionFails) {
   CarvingSetup full(test::kBaseRows);
   for (CellIndex c = 0; c < kCells; ++c) EXPECT_TRUE(isCrossHatched(full.carving, c)) << c;
@@ -144,6 +135,27 @@ TEST(CrossHatchPass, MakesAtMostThirtySixTrialsAndDrawsNothing) {
   // The complete grid passes every test, so the first mini-row loses its first cell.
   EXPECT_TRUE(setup.carving.isEmpty(0));
   EXPECT_GT(removed, 9);
+}
+
+TEST(CrossHatchPass, EachMiniRowStopsAtItsFirstPassingCellAndEachBlockAtItsFirstTrial) {
+  // Run alone on these boards with the base grid as solution. A mini-row that went on to its
+  // next passing cell after a failed trial, or a block left only when its trial was kept, carves
+  // something else.
+  struct Case {
+    const char* before;
+    const char* after;
+  };
+  const Case cases[] = {
+      {".457638.9816.4.37.93715.42656.872934.926.47.84.8935162.24391.87..3.86291.89527.43",
+       "..5..38.9.16.4.37.93715..2656..7..3..926.47.84.8.351.2.24.91..7..3..6.91.8..27.43"},
+      {"2457638.9816249..593.1584....18729.43926.475..789.516..24...5.77.34...9.1.9527.43",
+       "..5.638.9.16.4...593.1.84.....8.2..4.926.475..789.516..2....5.77.34...9.1.952..43"},
+  };
+  for (const Case& c : cases) {
+    CarvingSetup setup(c.before);
+    removeCrossHatchedClues(setup.carving);
+    EXPECT_EQ(setup.rows(), c.after) << c.before;
+  }
 }
 
 TEST(HardPass, AlwaysTakesItsDrawsAndTriesOnlyFilledCells) {
