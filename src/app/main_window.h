@@ -22,7 +22,7 @@ namespace kalmotre::app {
 
 class DesktopPort;
 
-class MainWindow final : public QMainWindow, private FormView {
+class MainWindow final : public QMainWindow, public FormView {
   Q_OBJECT
  public:
   MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop);
@@ -40,14 +40,15 @@ class MainWindow final : public QMainWindow, private FormView {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
- private:
-  // FormView
+ public:
+  // FormView: what the core asks of the window.
   void focusCell(CellIndex cell) override;
   void showMessage(std::string_view text) override;
   void processPendingEvents() override;
   void showSplash() override;
   void quit() override;
 
+ private:
   void buildControls(QWidget* client);
   void buildHelpArea(QWidget* client);
   void buildBoard(QWidget* client);

@@ -1,12 +1,17 @@
 #include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
+#include "app/qt_colors.h"
 #include "app_fixture.h"
 #include "generate/clue_record.h"
+#include "generate/grid_check.h"
+#include "generate/shuffle.h"
 
 namespace kalmotre {
 namespace {
@@ -25,6 +30,17 @@ class Play : public test::AppTest {
     window->refresh();
   }
   bool validated() const { return background(1) == QColor(Qt::yellow); }
+  // No half-painted board: every widget shows exactly what the core holds.
+  void expectWidgetsShowTheCore() const {
+    const FormState& s = window->form().form();
+    for (CellIndex i = 0; i < kCells; ++i) {
+      ASSERT_EQ(cell(i)->text().toStdString(), s.board.text(i)) << i;
+      ASSERT_EQ(background(i), app::toQColor(s.board.background(i), cell(i)->palette())) << i;
+      ASSERT_EQ(cell(i)->isReadOnly(), s.board.locked(i)) << i;
+    }
+    EXPECT_EQ(freeCaption().toStdString(), s.lblFrei);
+    EXPECT_EQ(widget<QLineEdit>("txtShow")->text().toStdString(), s.txtShow);
+  }
   // Each key goes where the keyboard focus is at that moment, as a player's keys do.
   static void type(const char* keys) {
     for (const char* k = keys; *k != '\0'; ++k) QTest::keyClick(QApplication::focusWidget(), *k);
@@ -170,6 +186,77 @@ TEST_F(Play, ClicksAndKeysQueuedForTheGeneratorsEventPassChangeNothing) {
     return test::boardLine(record.board);
   }()) << "the board is the puzzle that was handed out";
   EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(Play, BadInputIsTakenSoundlyAndTheCluesStay) {
+  // Pasted into an open cell and into the digit box: the game takes it as text, keeps its clues
+  // and repaints the whole board.
+  const std::string texts[] = {std::string(10000, '7'),
+                               "1e999",
+                               "-5",
+                               "\u0663",
+                               "\U0001F600",
+                               "\t7",
+                               "NaN",
+                               "inf",
+                               "0",
+                               " ",
+                               "9",
+                               ""};
+  for (const std::string& text : texts) {
+    SCOPED_TRACE(text.substr(0, 12));
+    for (const char* target : {"cell", "txtShow"}) {
+      QLineEdit* box = std::string(target) == "cell" ? cell(1) : widget<QLineEdit>("txtShow");
+      QApplication::clipboard()->setText(QString::fromStdString(text));
+      box->setFocus(Qt::MouseFocusReason);
+      box->selectAll();
+      QTest::keySequence(box, QKeySequence::Paste);
+      if (box == cell(1)) {
+        EXPECT_EQ(window->form().form().board.text(1), text) << "no entry is rejected";
+      }
+      expectWidgetsShowTheCore();
+      EXPECT_EQ(window->form().form().state.givens, [&] {
+        FormState puzzle;
+        test::handOutPuzzle(puzzle, kPuzzle);
+        return puzzle.state.givens;
+      }());
+    }
+  }
+  EXPECT_EQ(cell(0)->text(), "2") << "a clue keeps its text";
+  QTest::mouseClick(widget("btnPlus"), Qt::LeftButton);
+  expectWidgetsShowTheCore();
+
+  // A contradictory board: the solver fills what it finds and the board stays whole.
+  clickInto(1);
+  type("2");  // a second 2 in row 0 and block 0
+  QTest::mouseClick(widget("btnLoesung"), Qt::LeftButton);
+  expectWidgetsShowTheCore();
+  QTest::mouseClick(widget("BtnZur"), Qt::LeftButton);
+  EXPECT_EQ(test::boardLine(window->form().form().board), kPuzzle);
+  expectWidgetsShowTheCore();
+}
+
+TEST_F(Play, AFaultyGridIsReportedInOneModalBoxPerUnitAndThenPlayGoesOn) {
+  FormState& s = window->form().mutableForm();
+  buildBaseGrid(s.state.solution);
+  std::swap(s.state.solution[0], s.state.solution[1]);
+  QStringList shown;
+  std::function<void()> closeNext = [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    shown << box->text();
+    EXPECT_EQ(box->windowTitle(), "KALMOTRE");
+    box->button(QMessageBox::Ok)->click();
+    QTimer::singleShot(0, window.get(), closeNext);
+  };
+  QTimer::singleShot(0, window.get(), closeNext);
+  checkGrid(s, *window);
+  EXPECT_EQ(shown, (QStringList{"Spalte 0 fehlerhaft!", "Spalte 1 fehlerhaft!"}));
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  clickInto(1);
+  type("4");
+  EXPECT_EQ(cell(1)->text(), "4");
 }
 
 TEST_F(Play, QuittingDuringTheEventPassEndsTheGameOnceThePuzzleIsOut) {

@@ -157,6 +157,13 @@ TEST_F(MainFormTest, RestartPutsTheHandedOutPuzzleBackThroughTheCascade) {
   form.BtnZur_Click();
   EXPECT_EQ(form.focusedCell(), 2);
   EXPECT_FALSE(validated());
+
+  // Before any puzzle the clue record is empty: restart leaves the empty board as it is.
+  MainForm fresh(view, random, clock);
+  fresh.Form_Load();
+  fresh.BtnZur_Click();
+  EXPECT_EQ(test::boardLine(fresh.form().board), std::string(kCells, '.'));
+  EXPECT_EQ(fresh.form().lblFrei, freeCellsCaption(kCells));
 }
 
 TEST_F(MainFormTest, RestartAndReloadAgreeFromTheSameState) {
