@@ -1,0 +1,70 @@
+// Benchmarks of the window on the offscreen platform: what a click or a key costs from the event
+// to the widgets showing the result.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/main_window.h"
+#include "app/web_page.h"
+
+namespace {
+
+using namespace kalmotre;
+
+struct Window {
+  Window() : window(random, clock, desktop) {
+    window.show();
+    QApplication::processEvents();
+  }
+  QPushButton* button(const char* name) {
+    return window.findChild<QPushButton*>(QString::fromLatin1(name));
+  }
+  EngineRandomSource random;
+  SteppingClock clock{1.0, 1.0};
+  app::SystemDesktop desktop;
+  app::MainWindow window;
+};
+
+// "Erzeuge neues Sodoku" at "Schwer": generation, then every changed widget brought in line.
+void BM_WindowGenerateClick(benchmark::State& state) {
+  Window w;
+  QPushButton* go = w.button("btnGO");
+  for (auto _ : state) go->click();
+}
+BENCHMARK(BM_WindowGenerateClick)->Unit(benchmark::kMicrosecond);
+
+// One digit typed into an open cell with the possibilities display on: recount, focus move,
+// validation, the possibilities' repaint and the widgets that changed. Digit and blank take turns,
+// so every key really changes the cell.
+void BM_WindowCellEntryWithPossibilities(benchmark::State& state) {
+  Window w;
+  w.button("btnGO")->click();
+  for (int k = 0; k < 5; ++k) w.button("btnPlus")->click();
+  CellIndex open = 0;
+  while (!w.window.cell(open)->text().isEmpty()) ++open;
+  QLineEdit* cell = w.window.cell(open);
+  bool digit = true;
+  for (auto _ : state) {
+    state.PauseTiming();
+    cell->setFocus(Qt::MouseFocusReason);
+    cell->selectAll();
+    state.ResumeTiming();
+    QTest::keyClick(cell, digit ? Qt::Key_5 : Qt::Key_Delete);
+    digit = !digit;
+  }
+}
+BENCHMARK(BM_WindowCellEntryWithPossibilities)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
