@@ -115,6 +115,14 @@ TEST_F(Layout, StartUpStateColoursTipsAndStacking) {
   EXPECT_EQ(widget("Shape1")->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
   EXPECT_EQ(widget("btnLoesung")->toolTip(), "Nur als letzte Möglichkeit gedacht!");
   EXPECT_EQ(widget("Frame1")->toolTip(), "Hast Du das nötig ?");
+  // The client area, not the frame a window manager adds, is placed on the screen.
+  EXPECT_EQ(window->centralWidget()->mapToGlobal(QPoint(0, 0)),
+            QPoint(app::twips(3135), app::twips(2565)));
+  EXPECT_EQ(window->geometry().topLeft(), window->centralWidget()->mapToGlobal(QPoint(0, 0)) -
+                                              QPoint(0, window->menuBar()->height()));
+  for (const char* label : {"Label5", "Label2_0", "Label3", "Label4", "lblFrei"}) {
+    EXPECT_EQ(widget<QLabel>(label)->alignment() & Qt::AlignVertical_Mask, Qt::AlignTop) << label;
+  }
 
   // txtShow and btnPlus belong to the window and are drawn above the help frame.
   const QObjectList& order = window->centralWidget()->children();
