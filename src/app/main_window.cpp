@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/accessible_names.h"
 #include "app/qt_colors.h"
 #include "app/twips.h"
 #include "app/web_page.h"
@@ -73,6 +74,7 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop)
 
   form_.Form_Load();
   refresh();
+  nameMainWindowControls(this, form_.form().board);
 }
 
 MainWindow::~MainWindow() {
@@ -254,6 +256,7 @@ void MainWindow::showCell(CellIndex index) {
   palette.setColor(QPalette::Text, toQColor(board.foreground(index), palette));
   cell->setPalette(palette);
   cell->setReadOnly(board.locked(index) || form_.form().state.busy);
+  describeCell(cell, board, index);
 }
 
 void MainWindow::refresh() {
