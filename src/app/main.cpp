@@ -2,11 +2,15 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "app/qt_german.h"
 #include "app/web_page.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("KALMOTRE"));
+  // Ties the windows to the installed launcher and its icon (Wayland's app id).
+  QGuiApplication::setDesktopFileName(QStringLiteral("example.tavuro.kalmotre"));
+  kalmotre::app::installQtGermanTranslations(application);
   kalmotre::EngineRandomSource random;
   kalmotre::SystemClock clock;
   kalmotre::app::SystemDesktop desktop;

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <optional>
 
+#include "app/accessible_names.h"
 #include "app/captioned_frame.h"
 #include "app/fonts.h"
 #include "app/qt_colors.h"
@@ -91,6 +92,7 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop)
   runCommand([this] { form_.Form_Load(); });
   // "Erzeuge neues Sodoku" is first in the tab order and has the keyboard when the window opens.
   btnGO_->setFocus(Qt::OtherFocusReason);
+  nameMainWindowControls(this, form_.form().board);
 }
 
 MainWindow::~MainWindow() {
@@ -291,6 +293,7 @@ void MainWindow::showCell(CellIndex index) {
   }
   const bool readOnly = board.locked(index) || form_.form().state.busy;
   if (cell->isReadOnly() != readOnly) cell->setReadOnly(readOnly);
+  describeCell(cell, board, index);
 }
 
 void MainWindow::refresh() {

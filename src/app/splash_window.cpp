@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/accessible_names.h"
 #include "app/fonts.h"
 #include "app/qt_colors.h"
 #include "app/twips.h"
@@ -95,6 +96,8 @@ SplashWindow::SplashWindow(QWidget* owner)
   countdownLabel_->setFont(sansSerif);
   countdownLabel_->setWordWrap(true);
   countdownLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  nameSplashControls(this);
 
   countdown_.load();
   timer_ = new QTimer(this);

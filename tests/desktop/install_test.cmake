@@ -1,0 +1,80 @@
+# Installs the build into an empty folder as a packager would and checks what a desktop needs:
+# launcher, icons, metainfo and man page in place, accepted by Debian's own validators, and
+# launcher, icon and man page agreeing with the programs they belong to.
+set(root "${WORK}/root")
+file(REMOVE_RECURSE "${root}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${root}"
+                RESULT_VARIABLE code OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT code EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${err}")
+endif()
+
+set(desktop "${root}/share/applications/${APP_ID}.desktop")
+set(metainfo "${root}/share/metainfo/${APP_ID}.metainfo.xml")
+set(man "${root}/share/man/man1/kalmotre-gen.1")
+foreach(f bin/kalmotre bin/kalmotre-gen share/icons/hicolor/scalable/apps/kalmotre.svg)
+  if(NOT EXISTS "${root}/${f}")
+    message(FATAL_ERROR "not installed: ${f}")
+  endif()
+endforeach()
+
+# Each PNG has the size of its folder (width and height in the header at byte 16).
+foreach(size 16 32 48 64 128 256)
+  set(png "${root}/share/icons/hicolor/${size}x${size}/apps/kalmotre.png")
+  if(NOT EXISTS "${png}")
+    message(FATAL_ERROR "not installed: ${png}")
+  endif()
+  file(READ "${png}" header OFFSET 16 LIMIT 8 HEX)
+  math(EXPR want "${size}" OUTPUT_FORMAT HEXADECIMAL)
+  string(REPLACE "0x" "" want "${want}")
+  string(LENGTH "${want}" len)
+  while(len LESS 8)
+    string(PREPEND want "0")
+    string(LENGTH "${want}" len)
+  endwhile()
+  if(NOT header STREQUAL "${want}${want}")
+    message(FATAL_ERROR "${png}: header ${header}, wanted ${size}x${size}")
+  endif()
+endforeach()
+
+function(must_pass)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT code EQUAL 0)
+    message(FATAL_ERROR "${ARGN}: exit ${code}\n${out}${err}")
+  endif()
+  set(out "${out}" PARENT_SCOPE)
+  set(err "${err}" PARENT_SCOPE)
+endfunction()
+
+must_pass(desktop-file-validate "${desktop}")
+if(NOT "${out}${err}" STREQUAL "")
+  message(FATAL_ERROR "desktop-file-validate has remarks:\n${out}")
+endif()
+must_pass(appstreamcli validate --no-net "${metainfo}")
+# The tree check also finds the launcher the metainfo names.
+must_pass(appstreamcli validate-tree --no-net "${root}")
+
+# The menu starts the installed program, without arguments, with the installed icon.
+file(STRINGS "${desktop}" exec REGEX "^Exec=")
+file(STRINGS "${desktop}" icon REGEX "^Icon=")
+if(NOT exec STREQUAL "Exec=kalmotre" OR NOT icon STREQUAL "Icon=kalmotre")
+  message(FATAL_ERROR "launcher: '${exec}', '${icon}'")
+endif()
+
+# The man page reads without groff warnings and documents every option the tool knows.
+must_pass(${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANROFFSEQ= MANWIDTH=80
+          man --warnings -E UTF-8 -l -Tutf8 -Z "${man}")
+if(NOT err STREQUAL "")
+  message(FATAL_ERROR "man page warnings:\n${err}")
+endif()
+must_pass("${root}/bin/kalmotre-gen" --help)
+string(REGEX MATCHALL "--[a-z]+" options "${out}")
+list(REMOVE_DUPLICATES options)
+file(READ "${man}" page)
+foreach(option IN LISTS options)
+  string(REPLACE "-" "\\-" roff "${option}")
+  string(FIND "${page}" "${roff}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the man page does not document ${option}")
+  endif()
+endforeach()
