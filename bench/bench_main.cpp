@@ -19,26 +19,35 @@ class CountingClock final : public Clock {
   double next_ = 0;
 };
 
-void generateAt(benchmark::State& state, bool hard) {
+void generateAt(benchmark::State& state, bool hard, CarvingEngine engine) {
   NullView view;
   EngineRandomSource random;
   CountingClock clock;
   FormState form;
   form.hardLevel = hard;
   for (auto _ : state) {
-    generatePuzzle(form, view, random, clock);
+    generatePuzzle(form, view, random, clock, engine);
     benchmark::DoNotOptimize(form.board.text(0));
   }
 }
 
+// The game's engine, and beside it the passes as written with every trial solved in full.
 void BM_GenerateLeicht(benchmark::State& state) {
-  generateAt(state, false);
+  generateAt(state, false, CarvingEngine::kFast);
 }
 void BM_GenerateSchwer(benchmark::State& state) {
-  generateAt(state, true);
+  generateAt(state, true, CarvingEngine::kFast);
+}
+void BM_GenerateLeichtLiteral(benchmark::State& state) {
+  generateAt(state, false, CarvingEngine::kLiteral);
+}
+void BM_GenerateSchwerLiteral(benchmark::State& state) {
+  generateAt(state, true, CarvingEngine::kLiteral);
 }
 BENCHMARK(BM_GenerateLeicht)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GenerateSchwer)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GenerateLeichtLiteral)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GenerateSchwerLiteral)->Unit(benchmark::kMicrosecond);
 
 // The whole button click through the form, change handling included.
 void BM_ButtonClickSchwer(benchmark::State& state) {

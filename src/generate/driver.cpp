@@ -4,6 +4,7 @@
 #include <string>
 
 #include "board/display.h"
+#include "generate/fast_removal.h"
 #include "generate/grid_check.h"
 #include "generate/removal.h"
 #include "generate/shuffle.h"
@@ -19,7 +20,7 @@ void repeatDrawnTimes(RandomSource& random, Grid& solution,
   for (int k = 0; k < n; ++k) transform(solution, random);
 }
 
-void carveClues(FormState& form, RandomSource& random) {
+void carveClues(FormState& form, RandomSource& random, CarvingEngine engine) {
   Carving carving{{}, form.state, random};
   for (CellIndex i = 0; i < kCells; ++i) {
     const int digit = form.board.isEmptyText(i) ? 0 : digitClassOf(form.board.value(i));
@@ -27,9 +28,11 @@ void carveClues(FormState& form, RandomSource& random) {
     carving.at(i) = static_cast<std::int8_t>(digit);
   }
 
-  removeForcedClues(carving);
-  removeCrossHatchedClues(carving);
-  if (form.hardLevel) removeRandomClues(carving);
+  if (engine == CarvingEngine::kLiteral || !carveCluesFast(carving, form.hardLevel)) {
+    removeForcedClues(carving);
+    removeCrossHatchedClues(carving);
+    if (form.hardLevel) removeRandomClues(carving);
+  }
 
   for (CellIndex i = 0; i < kCells; ++i) {
     if (carving.isEmpty(i)) form.board.setText(i, "");
@@ -38,7 +41,8 @@ void carveClues(FormState& form, RandomSource& random) {
 
 }  // namespace
 
-void generatePuzzle(FormState& form, FormView& view, RandomSource& random, Clock& clock) {
+void generatePuzzle(FormState& form, FormView& view, RandomSource& random, Clock& clock,
+                    CarvingEngine engine) {
   ModuleState& s = form.state;
   s.busy = true;
   s.possibilitiesOn = false;
@@ -55,7 +59,7 @@ void generatePuzzle(FormState& form, FormView& view, RandomSource& random, Clock
   form.thinkingFrameVisible = true;
   view.processPendingEvents();
 
-  carveClues(form, random);
+  carveClues(form, random, engine);
 
   presentPuzzle(form);
   // The clue record is the puzzle as handed out, so a restart brings back exactly this board.

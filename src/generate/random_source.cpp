@@ -10,7 +10,9 @@
 namespace kalmotre {
 
 int drawBelow(RandomSource& random, int n) {
-  return static_cast<int>(std::floor(random.next() * static_cast<double>(n)));
+  // Truncation is the floor for u * n >= 0 and needs no call into the maths library.
+  const double x = random.next() * static_cast<double>(n);
+  return x >= 0.0 ? static_cast<int>(x) : static_cast<int>(std::floor(x));
 }
 
 void EngineRandomSource::seed(double secondsSinceMidnight) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cstdlib>
 
 #include "generate/reference_generator.h"
 #include "generate/removal.h"
@@ -152,6 +153,68 @@ TEST(Generation, CarvesExactlyWhatTheStepByStepGeneratorCarves) {
           << "seed " << seed << (hard ? " Schwer" : " Leicht");
       EXPECT_EQ(random.drawCount(), referenceRandom.drawCount());
     }
+  }
+}
+
+// Generations per level for the engine comparison: a few hundred by default, more through
+// KALMOTRE_GENERATIONS (the "long" test run sets 10000).
+int generationsToCompare() {
+  const char* text = std::getenv("KALMOTRE_GENERATIONS");
+  const int n = text != nullptr ? std::atoi(text) : 0;
+  return n > 0 ? n : 300;
+}
+
+// Everything a generation leaves that the player or a later command can see.
+void expectSameGeneration(const FormState& fast, const FormState& literal) {
+  ASSERT_EQ(test::boardLine(fast.board), test::boardLine(literal.board));
+  for (CellIndex i = 0; i < kCells; ++i) {
+    ASSERT_EQ(fast.board.text(i), literal.board.text(i)) << "cell " << i;
+    ASSERT_EQ(fast.board.background(i), literal.board.background(i)) << "cell " << i;
+    ASSERT_EQ(fast.board.foreground(i), literal.board.foreground(i)) << "cell " << i;
+    ASSERT_EQ(fast.board.locked(i), literal.board.locked(i)) << "cell " << i;
+  }
+  ASSERT_EQ(fast.state.solution, literal.state.solution);
+  ASSERT_EQ(fast.state.givens, literal.state.givens);
+  ASSERT_EQ(fast.state.digitTally, literal.state.digitTally);
+  ASSERT_EQ(fast.lblFrei, literal.lblFrei);
+}
+
+TEST(GenerationEngines, TheFastEngineCarvesWhatEveryTrialSolvedInFullCarves) {
+  const int generations = generationsToCompare();
+  for (bool hard : {false, true}) {
+    NullView view;
+    EngineRandomSource fastRandom, literalRandom;
+    test::FixedClock clock;
+    FormState fast, literal;  // kept across generations, as the window keeps its form
+    fast.hardLevel = literal.hardLevel = hard;
+    for (int n = 0; n < generations; ++n) {
+      clock.set(n * 0.37 + (hard ? 0.0 : 0.125));
+      generatePuzzle(fast, view, fastRandom, clock, CarvingEngine::kFast);
+      generatePuzzle(literal, view, literalRandom, clock, CarvingEngine::kLiteral);
+      SCOPED_TRACE(testing::Message() << "generation " << n << (hard ? " Schwer" : " Leicht"));
+      ASSERT_EQ(fastRandom.drawCount(), literalRandom.drawCount());
+      expectSameGeneration(fast, literal);
+    }
+  }
+}
+
+TEST(GenerationEngines, AgreeWhenTheBoardIsNoLongerTheGridWhenCarvingStarts) {
+  // A write that slips in during the one event pass: the fast engine must not take the board
+  // for the grid.
+  for (const char* text : {"", "7", "x"}) {
+    FormState fast, literal;
+    test::RecordingView view;
+    view.duringEvents = [&] {
+      FormState& form = fast.state.busy ? fast : literal;
+      form.board.setText(40, text);
+    };
+    EngineRandomSource fastRandom, literalRandom;
+    test::FixedClock clock(99.5);
+    generatePuzzle(fast, view, fastRandom, clock, CarvingEngine::kFast);
+    generatePuzzle(literal, view, literalRandom, clock, CarvingEngine::kLiteral);
+    SCOPED_TRACE(testing::Message() << "cell 40 '" << text << "'");
+    ASSERT_EQ(fastRandom.drawCount(), literalRandom.drawCount());
+    expectSameGeneration(fast, literal);
   }
 }
 

@@ -1,0 +1,158 @@
+// The fast carving. While every clue agrees with one valid grid, the hidden-single search only
+// ever writes that grid's digits, and the cells it fills within k cycles can only grow when clues
+// are added. Carving only takes clues away, which gives two shortcuts:
+// - a cell whose trial failed fails again on every later board, so it is not solved again;
+// - once the trial has filled the emptied cell again, after t cycles, the board is back to a
+//   superset of the board before the trial; when that board needed at most 10 - t cycles, the
+//   trial completes within its 10 and the rest of the run can be skipped.
+#include "generate/fast_removal.h"
+
+#include "solve/trial_solver.h"
+
+namespace kalmotre {
+
+namespace {
+
+constexpr int kTrialCycles = 10;  // as tryRemoveClue gives the solver
+
+bool isCompleteValidGrid(const Carving& carving) {
+  for (CellIndex i = 0; i < kCells; ++i) {
+    const std::int32_t d = carving.state.solution[i];
+    if (d < 1 || d > 9 || carving.at(i) != d) return false;
+  }
+  for (const Unit& unit : kUnits) {
+    unsigned bits = 0;
+    for (CellIndex cell : unit) bits |= 1u << carving.at(cell);
+    if (bits != kAllDigitBits) return false;
+  }
+  return true;
+}
+
+class FastCarver {
+ public:
+  explicit FastCarver(Carving& carving)
+      : carving_(carving), board_(SolverBoard::fromDigits(carving.cells)) {}
+
+  void removeForcedClues() {
+    for (int n = 0; n < 1000; ++n) {
+      const CellIndex r = drawBelow(carving_.random, kCells);
+      if (!carving_.isEmpty(r) && isForcedByPeers(r)) tryRemoveClue(r);
+    }
+    for (CellIndex i = 0; i < kCells; ++i) {
+      if (!carving_.isEmpty(i) && isForcedByPeers(i)) tryRemoveClue(i);
+    }
+    leaveTallyAsTheLastTest();
+  }
+
+  void removeCrossHatchedClues() {
+    for (CellIndex t = 0; t < kCells; t += 3) tryFirstCrossHatched({t, t + 1, t + 2});
+    for (int b = 0; b < 9; ++b) {
+      for (int s = 0; s < 3; ++s) {
+        const CellIndex top = 9 * b + s;
+        if (tryFirstCrossHatched({top, top + 3, top + 6})) break;
+      }
+    }
+  }
+
+  void removeRandomClues() {
+    for (int n = 0; n < 100; ++n) {
+      const CellIndex r = drawBelow(carving_.random, kCells);
+      if (!carving_.isEmpty(r)) tryRemoveClue(r);
+    }
+  }
+
+ private:
+  // On a board that agrees with a valid grid a unit shows each digit at most once, so it shows
+  // all nine exactly when none of its cells is empty.
+  bool isForcedByPeers(CellIndex cell) {
+    const std::uint16_t row = board_.rowDigits(rowOf(cell));
+    const std::uint16_t column = board_.columnDigits(columnOf(cell));
+    const std::uint16_t block = board_.blockDigits(blockOf(cell));
+    lastTested_ = row | column | block;
+    tested_ = true;
+    if ((row & column & block) != kAllDigitBits) sawEmptyCell_ = true;
+    return lastTested_ == kAllDigitBits;
+  }
+
+  // The written-out test marks each digit it sees in `digitTally` after clearing 1..9, and marks
+  // element 0 for an empty cell without ever clearing it.
+  void leaveTallyAsTheLastTest() {
+    if (!tested_) return;
+    CheckedArray<std::int32_t, 10>& tally = carving_.state.digitTally;
+    for (int d = 1; d <= 9; ++d) tally[d] = (lastTested_ >> d) & 1;
+    if (sawEmptyCell_) tally[0] = 1;
+  }
+
+  // Whether the cell's digit is shown in both other blocks of its band or of its stack.
+  bool isCrossHatched(CellIndex cell) const {
+    const auto bit = static_cast<std::uint16_t>(1u << carving_.state.solution[cell]);
+    const int block = blockOf(cell);
+    auto bothOthersShow = [&](const std::array<int, 3>& blocks) {
+      for (int k : blocks) {
+        if (k != block && (board_.blockDigits(k) & bit) == 0) return false;
+      }
+      return true;
+    };
+    return bothOthersShow(bandBlocks(block)) || bothOthersShow(stackBlocks(block));
+  }
+
+  bool tryFirstCrossHatched(const std::array<CellIndex, 3>& line) {
+    for (CellIndex x : line) {
+      if (carving_.isEmpty(x)) return false;
+    }
+    for (CellIndex x : line) {
+      if (isCrossHatched(x)) {
+        tryRemoveClue(x);
+        return true;
+      }
+    }
+    return false;
+  }
+
+  bool tryRemoveClue(CellIndex cell) {
+    if (failed_.test(cell)) return false;
+    TrialSolver trial = board_;
+    trial.blank(cell);
+    int needed = 0;  // cycles that complete the board without the cell; 0: not within the limit
+    for (int t = 1; t <= kTrialCycles; ++t) {
+      if (!trial.cycle()) break;
+      if (trial.complete()) {
+        needed = t;
+        break;
+      }
+      if (!trial.isEmptyText(cell) && t + cyclesNeeded_ <= kTrialCycles) {
+        needed = t + cyclesNeeded_;  // at most that many; the exact count is not worth its cycles
+        break;
+      }
+    }
+    if (needed == 0) {
+      failed_.set(cell);
+      return false;
+    }
+    board_.blank(cell);
+    carving_.at(cell) = 0;
+    cyclesNeeded_ = needed;
+    return true;
+  }
+
+  Carving& carving_;
+  TrialSolver board_;     // the board as carved so far
+  int cyclesNeeded_ = 0;  // at least as many cycles as the search needs to complete board_
+  CellMask failed_;       // cells whose trial failed
+  std::uint16_t lastTested_ = 0;
+  bool tested_ = false;
+  bool sawEmptyCell_ = false;
+};
+
+}  // namespace
+
+bool carveCluesFast(Carving& carving, bool hard) {
+  if (!isCompleteValidGrid(carving)) return false;
+  FastCarver carver(carving);
+  carver.removeForcedClues();
+  carver.removeCrossHatchedClues();
+  if (hard) carver.removeRandomClues();
+  return true;
+}
+
+}  // namespace kalmotre
