@@ -112,7 +112,7 @@ class FastCarver {
   bool tryRemoveClue(CellIndex cell) {
     if (failed_.test(cell)) return false;
     TrialSolver trial = board_;
-    trial.blank(cell);
+    trial.blankSoleDigit(cell);
     int needed = 0;  // cycles that complete the board without the cell; 0: not within the limit
     for (int t = 1; t <= kTrialCycles; ++t) {
       if (!trial.cycle()) break;
@@ -129,7 +129,7 @@ class FastCarver {
       failed_.set(cell);
       return false;
     }
-    board_.blank(cell);
+    board_.blankSoleDigit(cell);
     carving_.at(cell) = 0;
     cyclesNeeded_ = needed;
     return true;

@@ -1,7 +1,6 @@
 // The trial solver: candidates counted per unit in 16-bit lanes, three cells to a word.
 #include "solve/trial_solver.h"
 
-#include <algorithm>
 #include <bit>
 
 namespace kalmotre {
@@ -68,32 +67,18 @@ TrialSolver::TrialSolver(const SolverBoard& board)
   }
 }
 
-void TrialSolver::recountUnits(CellIndex cell) {
+void TrialSolver::blankSoleDigit(CellIndex cell) {
   const Place& p = placeOf(cell);
-  auto digitsOf = [&](const Unit& unit) {
-    std::uint16_t bits = 0;
-    for (CellIndex c : unit) {
-      const int d = digit_[static_cast<std::size_t>(c)];
-      if (d > 0) bits |= static_cast<std::uint16_t>(1u << d);
-    }
-    return bits;
-  };
-  rowDigits_[p.row] = digitsOf(rowCells(p.row));
-  columnDigits_[p.column] = digitsOf(columnCells(p.column));
-  blockDigits_[p.block] = digitsOf(blockCells(p.block));
-}
-
-void TrialSolver::blank(CellIndex cell) {
-  const Place& p = placeOf(cell);
-  digit_[static_cast<std::size_t>(cell)] = 0;
+  std::int8_t& d = digit_[static_cast<std::size_t>(cell)];
+  if (d > 0) {
+    const auto keep = static_cast<std::uint16_t>(~(1u << d));
+    rowDigits_[p.row] &= keep;
+    columnDigits_[p.column] &= keep;
+    blockDigits_[p.block] &= keep;
+  }
+  d = 0;
   emptyText_.set(cell);
   open_[p.word] |= std::uint64_t{kAllDigitBits} << p.shift;
-  recountUnits(cell);
-}
-
-std::uint16_t TrialSolver::peerDigits(CellIndex cell) const {
-  const Place& p = placeOf(cell);
-  return rowDigits_[p.row] | columnDigits_[p.column] | blockDigits_[p.block];
 }
 
 SolverBoard TrialSolver::board() const {
@@ -119,8 +104,9 @@ bool TrialSolver::cycle() {
     }
   }
 
-  // Seen once / seen twice per lane: over the three rows of a block, then over the bands.
-  std::array<std::uint16_t, 9> blockSingles, rowSingles, columnSingles;
+  // Per unit the digits that are a candidate of exactly one cell ("seen once" but not "seen
+  // twice"): over the three rows of a block, then over the bands for the columns.
+  std::array<std::uint16_t, 9> blockSingles, rowSingles;
   std::array<std::uint64_t, 3> columnOnce{}, columnTwice{};
   for (int band = 0; band < 3; ++band) {
     for (int s = 0; s < 3; ++s) {
@@ -133,80 +119,40 @@ bool TrialSolver::cycle() {
       columnOnce[s] |= once;
     }
   }
-  for (int s = 0; s < 3; ++s) {
-    const std::uint64_t singles = columnOnce[s] & ~columnTwice[s];
-    for (int k = 0; k < 3; ++k) {
-      columnSingles[3 * s + k] = static_cast<std::uint16_t>((singles >> (16 * k)) & kAllDigitBits);
-    }
-  }
   for (int r = 0; r < 9; ++r) {
     const std::uint64_t a = cand[3 * r], b = cand[3 * r + 1], c = cand[3 * r + 2];
     rowSingles[r] = singlesAcrossLanes(a | b | c, (a & b) | ((a | b) & c));
   }
 
-  // Where each single lies; a cell found for two digits keeps the higher.
-  std::array<std::int8_t, kCells> find{};
-  CellMask found;
-  auto note = [&](CellIndex cell, int d) {
-    std::int8_t& f = find[static_cast<std::size_t>(cell)];
-    f = std::max(f, static_cast<std::int8_t>(d));
-    found.set(cell);
-  };
-  for (int b = 0; b < 9; ++b) {
-    for (unsigned bits = blockSingles[b]; bits != 0; bits &= bits - 1) {
-      const int d = std::countr_zero(bits);
-      const std::uint64_t lanes = broadcast(static_cast<std::uint16_t>(1u << d));
-      const int band = b / 3, s = b % 3;
-      for (int r = 3 * band;; ++r) {
-        const std::uint64_t hit = cand[3 * r + s] & lanes;
-        if (hit != 0) {
-          note(cellAt(r, 3 * s + laneOf(hit)), d);
-          break;
-        }
-      }
-    }
-  }
+  // A cell is found for each digit that is both its candidate and a single of one of its units;
+  // found for two digits (only on a contradictory board) it keeps the higher. All finds are made
+  // on the candidates above, so filling them at once is the cycle's fill.
+  bool filled = false;
   for (int r = 0; r < 9; ++r) {
-    for (unsigned bits = rowSingles[r]; bits != 0; bits &= bits - 1) {
-      const int d = std::countr_zero(bits);
-      const std::uint64_t lanes = broadcast(static_cast<std::uint16_t>(1u << d));
-      for (int s = 0;; ++s) {
-        const std::uint64_t hit = cand[3 * r + s] & lanes;
-        if (hit != 0) {
-          note(cellAt(r, 3 * s + laneOf(hit)), d);
-          break;
-        }
+    const std::uint64_t row = broadcast(rowSingles[r]);
+    for (int s = 0; s < 3; ++s) {
+      const int w = 3 * r + s;
+      std::uint64_t hits = cand[w] & (row | (columnOnce[s] & ~columnTwice[s]) |
+                                      broadcast(blockSingles[3 * (r / 3) + s]));
+      while (hits != 0) {
+        const int lane = laneOf(hits);
+        const auto bits = static_cast<unsigned>((hits >> (16 * lane)) & kLaneMask);
+        hits &= ~(kLaneMask << (16 * lane));
+        const CellIndex cell = cellAt(r, 3 * s + lane);
+        if (!emptyText_.test(cell)) continue;
+        const int d = std::bit_width(bits) - 1;
+        const auto bit = static_cast<std::uint16_t>(1u << d);
+        digit_[static_cast<std::size_t>(cell)] = static_cast<std::int8_t>(d);
+        emptyText_.reset(cell);
+        open_[w] &= ~(kLaneMask << (16 * lane));
+        rowDigits_[r] |= bit;
+        columnDigits_[3 * s + lane] |= bit;
+        blockDigits_[3 * (r / 3) + s] |= bit;
+        filled = true;
       }
     }
   }
-  for (int column = 0; column < 9; ++column) {
-    const int s = column / 3, shift = 16 * (column % 3);
-    for (unsigned bits = columnSingles[column]; bits != 0; bits &= bits - 1) {
-      const int d = std::countr_zero(bits);
-      for (int r = 0;; ++r) {
-        if (((cand[3 * r + s] >> shift) & (1u << d)) != 0) {
-          note(cellAt(r, column), d);
-          break;
-        }
-      }
-    }
-  }
-
-  // The fill: only cells whose text is empty take their find.
-  const CellMask toFill = found & emptyText_;
-  if (toFill.empty()) return false;
-  toFill.forEach([&](CellIndex cell) {
-    const Place& p = placeOf(cell);
-    const std::int8_t d = find[static_cast<std::size_t>(cell)];
-    const auto bit = static_cast<std::uint16_t>(1u << d);
-    digit_[static_cast<std::size_t>(cell)] = d;
-    emptyText_.reset(cell);
-    open_[p.word] &= ~(kLaneMask << p.shift);
-    rowDigits_[p.row] |= bit;
-    columnDigits_[p.column] |= bit;
-    blockDigits_[p.block] |= bit;
-  });
-  return true;
+  return filled;
 }
 
 bool runTrialSolver(SolverBoard& board, int cycles) {

@@ -21,8 +21,10 @@ class TrialSolver {
  public:
   explicit TrialSolver(const SolverBoard& board);
 
-  // Empties a cell's text and opens it, as a removal trial does before the search.
-  void blank(CellIndex cell);
+  // Empties a cell's text and opens it, as a removal trial does before the search. Only for a
+  // cell whose digit no other cell of its row, column and block shows (as on a board that agrees
+  // with a valid grid): its units just lose the digit.
+  void blankSoleDigit(CellIndex cell);
 
   // One cycle of search-then-fill, as runHiddenSingles runs it. Returns whether a cell was filled;
   // a cycle that fills nothing would repeat itself in every later cycle.
@@ -30,8 +32,6 @@ class TrialSolver {
 
   bool complete() const { return emptyText_.empty(); }
   bool isEmptyText(CellIndex cell) const { return emptyText_.test(cell); }
-  // The digits held in the cell's row, column and block together.
-  std::uint16_t peerDigits(CellIndex cell) const;
   std::uint16_t rowDigits(int row) const { return rowDigits_[static_cast<std::size_t>(row)]; }
   std::uint16_t columnDigits(int column) const {
     return columnDigits_[static_cast<std::size_t>(column)];
@@ -43,8 +43,6 @@ class TrialSolver {
   SolverBoard board() const;
 
  private:
-  void recountUnits(CellIndex cell);
-
   std::array<std::int8_t, kCells> digit_{};
   CellMask emptyText_;
   // Word 3 * row + stack holds the row's three cells in that stack, lane k (bits 16k..16k+15)
