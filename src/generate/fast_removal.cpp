@@ -4,7 +4,8 @@
 // - a cell whose trial failed fails again on every later board, so it is not solved again;
 // - once the trial has filled the emptied cell again, after t cycles, the board is back to a
 //   superset of the board before the trial; when that board needed at most 10 - t cycles, the
-//   trial completes within its 10 and the rest of the run can be skipped.
+//   trial completes within its 10 and the rest of the run can be skipped. For t = 1 that is seen
+//   on the board itself, without running the search at all.
 #include "generate/fast_removal.h"
 
 #include "solve/trial_solver.h"
@@ -109,8 +110,36 @@ class FastCarver {
     return false;
   }
 
+  // Whether, with the cell emptied, some unit of it has no other open cell for its digit: then
+  // the first cycle of the trial fills it again.
+  bool isFoundAgainAtOnce(CellIndex cell) const {
+    const auto bit = static_cast<std::uint16_t>(1u << carving_.state.solution[cell]);
+    const int row = rowOf(cell), column = columnOf(cell), block = blockOf(cell);
+    // The units of the cell lose its digit, so only the other units of a peer can close it.
+    auto closed = [&](CellIndex peer) {
+      if (!board_.isEmptyText(peer)) return true;
+      const int r = rowOf(peer), c = columnOf(peer), b = blockOf(peer);
+      const std::uint16_t seen = (r == row ? 0 : board_.rowDigits(r)) |
+                                 (c == column ? 0 : board_.columnDigits(c)) |
+                                 (b == block ? 0 : board_.blockDigits(b));
+      return (seen & bit) != 0;
+    };
+    auto onlyOpenCell = [&](const Unit& unit) {
+      for (CellIndex peer : unit) {
+        if (peer != cell && !closed(peer)) return false;
+      }
+      return true;
+    };
+    return onlyOpenCell(blockCells(block)) || onlyOpenCell(rowCells(row)) ||
+           onlyOpenCell(columnCells(column));
+  }
+
   bool tryRemoveClue(CellIndex cell) {
     if (failed_.test(cell)) return false;
+    if (cyclesNeeded_ < kTrialCycles && isFoundAgainAtOnce(cell)) {
+      keepRemoval(cell, cyclesNeeded_ + 1);
+      return true;
+    }
     TrialSolver trial = board_;
     trial.blankSoleDigit(cell);
     int needed = 0;  // cycles that complete the board without the cell; 0: not within the limit
@@ -129,10 +158,14 @@ class FastCarver {
       failed_.set(cell);
       return false;
     }
+    keepRemoval(cell, needed);
+    return true;
+  }
+
+  void keepRemoval(CellIndex cell, int cyclesNeeded) {
     board_.blankSoleDigit(cell);
     carving_.at(cell) = 0;
-    cyclesNeeded_ = needed;
-    return true;
+    cyclesNeeded_ = cyclesNeeded;
   }
 
   Carving& carving_;

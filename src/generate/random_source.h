@@ -2,9 +2,10 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 #include <stdexcept>
 #include <vector>
+
+#include "generate/mersenne_twister.h"
 
 namespace kalmotre {
 
@@ -39,7 +40,7 @@ class EngineRandomSource final : public RandomSource {
   double draw() override;
 
  private:
-  std::mt19937_64 engine_;
+  MersenneTwister64 engine_;
 };
 
 class DrawsExhausted : public std::runtime_error {

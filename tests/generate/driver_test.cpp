@@ -4,6 +4,8 @@
 
 #include <bit>
 #include <cstdlib>
+#include <cstring>
+#include <random>
 
 #include "generate/reference_generator.h"
 #include "generate/removal.h"
@@ -77,6 +79,23 @@ long long expectedDraws(const std::vector<double>& drawn, bool hard) {
     total += 1 + n;
   }
   return total + 200 + 1000 + (hard ? 100 : 0);
+}
+
+TEST(RandomSource, DrawsWhatTheStandardTwisterSeededFromTheClockBitsDraws) {
+  // Seeds from the clock's range and its edges; 2000 draws cross several regenerations.
+  for (double seconds : {0.0, 1.0, 0.37, 43200.5, 86399.999999, 12345.678}) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &seconds, sizeof bits);
+    std::seed_seq sequence{static_cast<std::uint32_t>(bits),
+                           static_cast<std::uint32_t>(bits >> 32)};
+    std::mt19937_64 standard(sequence);
+    EngineRandomSource random;
+    random.seed(seconds);
+    for (int k = 0; k < 2000; ++k) {
+      ASSERT_EQ(random.next(), static_cast<double>(standard() >> 11) * 0x1.0p-53)
+          << "seed " << seconds << " draw " << k;
+    }
+  }
 }
 
 TEST(Generation, RunsItsStepsInOrderAroundTheOneEventPass) {
