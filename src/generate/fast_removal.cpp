@@ -37,10 +37,10 @@ class FastCarver {
   void removeForcedClues() {
     for (int n = 0; n < 1000; ++n) {
       const CellIndex r = drawBelow(carving_.random, kCells);
-      if (!carving_.isEmpty(r) && isForcedByPeers(r)) tryRemoveClue(r);
+      if (isFilledAndForced(r)) tryRemoveClue(r);
     }
     for (CellIndex i = 0; i < kCells; ++i) {
-      if (!carving_.isEmpty(i) && isForcedByPeers(i)) tryRemoveClue(i);
+      if (isFilledAndForced(i)) tryRemoveClue(i);
     }
     leaveTallyAsTheLastTest();
   }
@@ -63,16 +63,21 @@ class FastCarver {
   }
 
  private:
-  // On a board that agrees with a valid grid a unit shows each digit at most once, so it shows
-  // all nine exactly when none of its cells is empty.
-  bool isForcedByPeers(CellIndex cell) {
-    const std::uint16_t row = board_.rowDigits(rowOf(cell));
-    const std::uint16_t column = board_.columnDigits(columnOf(cell));
-    const std::uint16_t block = board_.blockDigits(blockOf(cell));
-    lastTested_ = row | column | block;
-    tested_ = true;
-    if ((row & column & block) != kAllDigitBits) sawEmptyCell_ = true;
-    return lastTested_ == kAllDigitBits;
+  // The forcing test, made only when the cell is filled. On a board that agrees with a valid
+  // grid a unit shows each digit at most once, so it shows all nine exactly when none of its
+  // cells is empty. Written without branches: the drawn cells come in no order a processor could
+  // predict.
+  bool isFilledAndForced(CellIndex cell) {
+    const bool filled = !carving_.isEmpty(cell);
+    const TrialPlace& p = trialPlaceOf(cell);
+    const std::uint16_t row = board_.rowDigits(p.row);
+    const std::uint16_t column = board_.columnDigits(p.column);
+    const std::uint16_t block = board_.blockDigits(p.block);
+    const auto seen = static_cast<std::uint16_t>(row | column | block);
+    lastTested_ = filled ? seen : lastTested_;
+    tested_ |= filled;
+    sawEmptyCell_ |= filled & ((row & column & block) != kAllDigitBits);
+    return filled & (seen == kAllDigitBits);
   }
 
   // The written-out test marks each digit it sees in `digitTally` after clearing 1..9, and marks
@@ -141,7 +146,7 @@ class FastCarver {
       return true;
     }
     TrialSolver trial = board_;
-    trial.blankSoleDigit(cell);
+    trial.blankSoleDigit(cell, carving_.state.solution[cell]);
     int needed = 0;  // cycles that complete the board without the cell; 0: not within the limit
     for (int t = 1; t <= kTrialCycles; ++t) {
       if (!trial.cycle()) break;
@@ -163,7 +168,7 @@ class FastCarver {
   }
 
   void keepRemoval(CellIndex cell, int cyclesNeeded) {
-    board_.blankSoleDigit(cell);
+    board_.blankSoleDigit(cell, carving_.state.solution[cell]);
     carving_.at(cell) = 0;
     cyclesNeeded_ = cyclesNeeded;
   }

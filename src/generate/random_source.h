@@ -1,6 +1,7 @@
 // Where the generator's random numbers and its seed come from.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <stdexcept>
 #include <vector>
@@ -28,8 +29,12 @@ class RandomSource {
   long long draws_ = 0;
 };
 
-// Int(u * n): one of 0..n-1, the floor taken in double.
-int drawBelow(RandomSource& random, int n);
+// Int(u * n): one of 0..n-1, the floor taken in double. Truncation is the floor for u * n >= 0
+// and needs no call into the maths library.
+inline int drawBelow(RandomSource& random, int n) {
+  const double x = random.next() * static_cast<double>(n);
+  return x >= 0.0 ? static_cast<int>(x) : static_cast<int>(std::floor(x));
+}
 
 // The game's source: a 64-bit Mersenne Twister, 53 random bits per number.
 class EngineRandomSource final : public RandomSource {

@@ -10,25 +10,10 @@ namespace {
 constexpr std::uint64_t kLanes = 0x0000'0001'0001'0001;  // one in each of the three lanes
 constexpr std::uint64_t kLaneMask = 0xFFFF;
 
-// Where a cell lives in the words: word 3 * row + column / 3, lane column % 3.
-struct Place {
-  std::uint8_t row, column, block, word, shift;
-};
-
-constexpr std::array<Place, kCells> kPlaces = [] {
-  std::array<Place, kCells> places{};
-  for (CellIndex c = 0; c < kCells; ++c) {
-    const int row = rowOf(c), column = columnOf(c);
-    places[static_cast<std::size_t>(c)] = {
-        static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(column),
-        static_cast<std::uint8_t>(blockOf(c)), static_cast<std::uint8_t>(3 * row + column / 3),
-        static_cast<std::uint8_t>(16 * (column % 3))};
-  }
-  return places;
-}();
+using Place = TrialPlace;
 
 constexpr const Place& placeOf(CellIndex cell) {
-  return kPlaces[static_cast<std::size_t>(cell)];
+  return trialPlaceOf(cell);
 }
 
 constexpr std::uint64_t broadcast(std::uint16_t bits) {
@@ -45,17 +30,40 @@ constexpr std::uint16_t singlesAcrossLanes(std::uint64_t once, std::uint64_t twi
   return static_cast<std::uint16_t>(all & ~more & kAllDigitBits);
 }
 
-constexpr int laneOf(std::uint64_t bits) {
-  return std::countr_zero(bits) / 16;
+// Per lane all 16 bits when the lane is not zero. Lanes hold at most bits 1..9, so adding 0x3FF
+// carries into bit 10 exactly for a non-zero lane and never into the next lane.
+constexpr std::uint64_t nonZeroLanes(std::uint64_t bits) {
+  return (((bits + 0x3FF * kLanes) >> 10) & kLanes) * kLaneMask;
+}
+
+// Folds the three lanes into the lowest.
+constexpr std::uint16_t foldLanes(std::uint64_t bits) {
+  return static_cast<std::uint16_t>(bits | (bits >> 16) | (bits >> 32));
+}
+
+// Keeps only the highest bit of each lane. Needed only where a lane has two bits, which a
+// contradictory board alone gives.
+std::uint64_t highestBitPerLane(std::uint64_t bits) {
+  std::uint64_t kept = 0;
+  for (int shift = 0; shift < 48; shift += 16) {
+    const auto lane = static_cast<unsigned>((bits >> shift) & kLaneMask);
+    if (lane != 0) kept |= std::uint64_t{1} << (shift + std::bit_width(lane) - 1);
+  }
+  return kept;
+}
+
+// Whether some lane has two bits or more: with bit 15 set, subtracting one never borrows out of
+// a lane, and x & (x - 1) clears the lowest bit.
+constexpr bool someLaneHasTwoBits(std::uint64_t bits) {
+  return (bits & ((bits | 0x8000 * kLanes) - kLanes) & (kAllDigitBits * kLanes)) != 0;
 }
 
 }  // namespace
 
-TrialSolver::TrialSolver(const SolverBoard& board)
-    : digit_(board.digit), emptyText_(board.emptyText) {
+TrialSolver::TrialSolver(const SolverBoard& board) {
   for (CellIndex c = 0; c < kCells; ++c) {
     const Place& p = placeOf(c);
-    const int d = digit_[static_cast<std::size_t>(c)];
+    const int d = board.digit[static_cast<std::size_t>(c)];
     if (d == 0) {
       open_[p.word] |= std::uint64_t{kAllDigitBits} << p.shift;
     } else if (d > 0) {
@@ -64,31 +72,27 @@ TrialSolver::TrialSolver(const SolverBoard& board)
       columnDigits_[p.column] |= bit;
       blockDigits_[p.block] |= bit;
     }
+    if (board.emptyText.test(c)) empty_[p.word] |= kLaneMask << p.shift;
   }
 }
 
-void TrialSolver::blankSoleDigit(CellIndex cell) {
+void TrialSolver::blankSoleDigit(CellIndex cell, int digit) {
   const Place& p = placeOf(cell);
-  std::int8_t& d = digit_[static_cast<std::size_t>(cell)];
-  if (d > 0) {
-    const auto keep = static_cast<std::uint16_t>(~(1u << d));
-    rowDigits_[p.row] &= keep;
-    columnDigits_[p.column] &= keep;
-    blockDigits_[p.block] &= keep;
-  }
-  d = 0;
-  emptyText_.set(cell);
+  const auto keep = static_cast<std::uint16_t>(~(1u << digit));
+  rowDigits_[p.row] &= keep;
+  columnDigits_[p.column] &= keep;
+  blockDigits_[p.block] &= keep;
   open_[p.word] |= std::uint64_t{kAllDigitBits} << p.shift;
+  empty_[p.word] |= kLaneMask << p.shift;
 }
 
-SolverBoard TrialSolver::board() const {
-  SolverBoard b;
-  b.digit = digit_;
-  b.emptyText = emptyText_;
-  return b;
+bool TrialSolver::complete() const {
+  std::uint64_t any = 0;
+  for (std::uint64_t w : empty_) any |= w;
+  return any == 0;
 }
 
-bool TrialSolver::cycle() {
+bool TrialSolver::cycle(Fills* fills) {
   // Candidates of every cell: open, and no unit of the cell holds the digit.
   std::array<std::uint64_t, 27> cand;
   std::array<std::uint64_t, 3> columnWords;
@@ -125,42 +129,55 @@ bool TrialSolver::cycle() {
   }
 
   // A cell is found for each digit that is both its candidate and a single of one of its units;
-  // found for two digits (only on a contradictory board) it keeps the higher. All finds are made
-  // on the candidates above, so filling them at once is the cycle's fill.
-  bool filled = false;
-  for (int r = 0; r < 9; ++r) {
-    const std::uint64_t row = broadcast(rowSingles[r]);
-    for (int s = 0; s < 3; ++s) {
-      const int w = 3 * r + s;
-      std::uint64_t hits = cand[w] & (row | (columnOnce[s] & ~columnTwice[s]) |
-                                      broadcast(blockSingles[3 * (r / 3) + s]));
-      while (hits != 0) {
-        const int lane = laneOf(hits);
-        const auto bits = static_cast<unsigned>((hits >> (16 * lane)) & kLaneMask);
-        hits &= ~(kLaneMask << (16 * lane));
-        const CellIndex cell = cellAt(r, 3 * s + lane);
-        if (!emptyText_.test(cell)) continue;
-        const int d = std::bit_width(bits) - 1;
-        const auto bit = static_cast<std::uint16_t>(1u << d);
-        digit_[static_cast<std::size_t>(cell)] = static_cast<std::int8_t>(d);
-        emptyText_.reset(cell);
-        open_[w] &= ~(kLaneMask << (16 * lane));
-        rowDigits_[r] |= bit;
-        columnDigits_[3 * s + lane] |= bit;
-        blockDigits_[3 * (r / 3) + s] |= bit;
-        filled = true;
+  // found for two digits it keeps the higher. Only cells whose text is empty are filled. All
+  // finds are made on the candidates above, so the fill can follow word by word.
+  std::array<std::uint64_t, 3> columnSingles, columnGain{};
+  for (int s = 0; s < 3; ++s) columnSingles[s] = columnOnce[s] & ~columnTwice[s];
+  std::uint64_t anyFill = 0;
+  for (int band = 0; band < 3; ++band) {
+    std::array<std::uint64_t, 3> blockGain{};
+    for (int r = 3 * band; r < 3 * band + 3; ++r) {
+      const std::uint64_t row = broadcast(rowSingles[r]);
+      std::uint64_t rowGain = 0;
+      for (int s = 0; s < 3; ++s) {
+        const int w = 3 * r + s;
+        std::uint64_t fill =
+            cand[w] & empty_[w] & (row | columnSingles[s] | broadcast(blockSingles[3 * band + s]));
+        if (someLaneHasTwoBits(fill)) [[unlikely]]
+          fill = highestBitPerLane(fill);
+        const std::uint64_t filled = nonZeroLanes(fill);
+        open_[w] &= ~filled;
+        empty_[w] &= ~filled;
+        rowGain |= fill;
+        blockGain[s] |= fill;
+        columnGain[s] |= fill;
+        if (fills != nullptr) (*fills)[w] |= fill;
       }
+      rowDigits_[r] |= foldLanes(rowGain) & kAllDigitBits;
+      anyFill |= rowGain;
     }
+    for (int s = 0; s < 3; ++s)
+      blockDigits_[3 * band + s] |= foldLanes(blockGain[s]) & kAllDigitBits;
   }
-  return filled;
+  for (int k = 0; k < 9; ++k) {
+    columnDigits_[k] |= static_cast<std::uint16_t>(columnGain[k / 3] >> (16 * (k % 3)));
+  }
+  return anyFill != 0;
 }
 
 bool runTrialSolver(SolverBoard& board, int cycles) {
   TrialSolver solver(board);
+  TrialSolver::Fills fills{};
   for (int k = 0; k < cycles; ++k) {
-    if (!solver.cycle() || solver.complete()) break;
+    if (!solver.cycle(&fills) || solver.complete()) break;
   }
-  board = solver.board();
+  for (CellIndex c = 0; c < kCells; ++c) {
+    const Place& p = placeOf(c);
+    const auto bits = static_cast<unsigned>((fills[p.word] >> p.shift) & kLaneMask);
+    if (bits == 0) continue;
+    board.digit[static_cast<std::size_t>(c)] = static_cast<std::int8_t>(std::countr_zero(bits));
+    board.emptyText.reset(c);
+  }
   return solver.complete();
 }
 
