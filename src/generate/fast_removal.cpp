@@ -119,14 +119,14 @@ class FastCarver {
   // the first cycle of the trial fills it again.
   bool isFoundAgainAtOnce(CellIndex cell) const {
     const auto bit = static_cast<std::uint16_t>(1u << carving_.state.solution[cell]);
-    const int row = rowOf(cell), column = columnOf(cell), block = blockOf(cell);
+    const TrialPlace& at = trialPlaceOf(cell);
     // The units of the cell lose its digit, so only the other units of a peer can close it.
     auto closed = [&](CellIndex peer) {
       if (!board_.isEmptyText(peer)) return true;
-      const int r = rowOf(peer), c = columnOf(peer), b = blockOf(peer);
-      const std::uint16_t seen = (r == row ? 0 : board_.rowDigits(r)) |
-                                 (c == column ? 0 : board_.columnDigits(c)) |
-                                 (b == block ? 0 : board_.blockDigits(b));
+      const TrialPlace& p = trialPlaceOf(peer);
+      const std::uint16_t seen = (p.row == at.row ? 0 : board_.rowDigits(p.row)) |
+                                 (p.column == at.column ? 0 : board_.columnDigits(p.column)) |
+                                 (p.block == at.block ? 0 : board_.blockDigits(p.block));
       return (seen & bit) != 0;
     };
     auto onlyOpenCell = [&](const Unit& unit) {
@@ -135,8 +135,8 @@ class FastCarver {
       }
       return true;
     };
-    return onlyOpenCell(blockCells(block)) || onlyOpenCell(rowCells(row)) ||
-           onlyOpenCell(columnCells(column));
+    return onlyOpenCell(kUnits[at.block]) || onlyOpenCell(kUnits[9 + at.row]) ||
+           onlyOpenCell(kUnits[18 + at.column]);
   }
 
   bool tryRemoveClue(CellIndex cell) {

@@ -1,6 +1,8 @@
 // Seeding and state regeneration of the 64-bit Mersenne Twister.
 #include "generate/mersenne_twister.h"
 
+#include <bit>
+
 namespace kalmotre {
 
 namespace {
@@ -59,6 +61,7 @@ void MersenneTwister64::seed(std::uint32_t a, std::uint32_t b) {
   // An all-zero state would only ever give zeros; the standard engine then sets the top bit.
   if (zero) state_[0] = std::uint64_t{1} << 63;
   next_ = kStateSize;
+  unitsReady_ = false;
 }
 
 void MersenneTwister64::regenerate() {
@@ -69,6 +72,21 @@ void MersenneTwister64::regenerate() {
   }
   x[kStateSize - 1] = twist(x[kStateSize - 1], x[0], x[kShift - 1]);
   next_ = 0;
+  unitsReady_ = false;
+}
+
+void MersenneTwister64::makeUnits() {
+  // u = top 53 bits as a whole number. Its upper 52 bits and its last bit each become exact
+  // doubles through the exponent trick (2^52 + h, minus 2^52), and 2 * high + low is u exactly:
+  // no scalar integer conversion in the loop.
+  constexpr std::uint64_t kTwoTo52Bits = 0x4330000000000000u;
+  for (std::size_t k = 0; k < units_.size(); ++k) {
+    const std::uint64_t u = temper(state_[k]) >> 11;
+    const double high = std::bit_cast<double>(kTwoTo52Bits | (u >> 1)) - 0x1.0p52;
+    const double low = std::bit_cast<double>(kTwoTo52Bits | (u & 1)) - 0x1.0p52;
+    units_[k] = (2.0 * high + low) * 0x1.0p-53;
+  }
+  unitsReady_ = true;
 }
 
 }  // namespace kalmotre

@@ -17,18 +17,31 @@ class MersenneTwister64 {
 
   std::uint64_t operator()() {
     if (next_ >= kStateSize) regenerate();
-    std::uint64_t y = state_[static_cast<std::size_t>(next_++)];
+    return temper(state_[static_cast<std::size_t>(next_++)]);
+  }
+
+  // (next() >> 11) * 2^-53, a number in [0, 1) from the top 53 bits. The numbers of a whole
+  // state are made at once, which the compiler turns into vector code.
+  double nextUnit() {
+    if (next_ >= kStateSize) regenerate();
+    if (!unitsReady_) makeUnits();
+    return units_[static_cast<std::size_t>(next_++)];
+  }
+
+ private:
+  static constexpr std::uint64_t temper(std::uint64_t y) {
     y ^= (y >> 29) & 0x5555555555555555u;
     y ^= (y << 17) & 0x71D67FFFEDA60000u;
     y ^= (y << 37) & 0xFFF7EEE000000000u;
     return y ^ (y >> 43);
   }
-
- private:
   void regenerate();
+  void makeUnits();
 
   std::array<std::uint64_t, kStateSize> state_{};
+  std::array<double, kStateSize> units_{};
   int next_ = kStateSize;
+  bool unitsReady_ = false;  // units_ belongs to the current state
 };
 
 }  // namespace kalmotre

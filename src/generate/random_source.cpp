@@ -17,8 +17,7 @@ void EngineRandomSource::seed(double secondsSinceMidnight) {
 }
 
 double EngineRandomSource::draw() {
-  // 53 bits fit a signed integer, whose conversion is a single instruction.
-  return static_cast<double>(static_cast<std::int64_t>(engine_() >> 11)) * 0x1.0p-53;
+  return engine_.nextUnit();
 }
 
 DrawsExhausted::DrawsExhausted(long long used)
