@@ -8,6 +8,8 @@
 //   on the board itself, without running the search at all.
 #include "generate/fast_removal.h"
 
+#include <exception>
+
 #include "solve/trial_solver.h"
 
 namespace kalmotre {
@@ -29,15 +31,39 @@ bool isCompleteValidGrid(const Carving& carving) {
   return true;
 }
 
+// A pass draws its cells whatever its trials decide, so they are all drawn up front, in a loop
+// that does nothing else. Should the source run out, the cells drawn until then are worked off
+// before the failure is passed on, as the pass would have done.
+template <int kCount>
+struct DrawnCells {
+  explicit DrawnCells(RandomSource& random) {
+    try {
+      for (; count < kCount; ++count) {
+        cells[static_cast<std::size_t>(count)] =
+            static_cast<std::uint8_t>(drawBelow(random, kCells));
+      }
+    } catch (...) {
+      failure = std::current_exception();
+    }
+  }
+  std::array<std::uint8_t, kCount> cells;
+  int count = 0;
+  std::exception_ptr failure;
+};
+
 class FastCarver {
  public:
   explicit FastCarver(Carving& carving)
       : carving_(carving), board_(SolverBoard::fromDigits(carving.cells)) {}
 
   void removeForcedClues() {
-    for (int n = 0; n < 1000; ++n) {
-      const CellIndex r = drawBelow(carving_.random, kCells);
-      if (isFilledAndForced(r)) tryRemoveClue(r);
+    const DrawnCells<1000> drawn(carving_.random);
+    for (int n = 0; n < drawn.count; ++n) {
+      if (isFilledAndForced(drawn.cells[n])) tryRemoveClue(drawn.cells[n]);
+    }
+    if (drawn.failure) {
+      leaveTallyAsTheLastTest();
+      std::rethrow_exception(drawn.failure);
     }
     for (CellIndex i = 0; i < kCells; ++i) {
       if (isFilledAndForced(i)) tryRemoveClue(i);
@@ -56,10 +82,11 @@ class FastCarver {
   }
 
   void removeRandomClues() {
-    for (int n = 0; n < 100; ++n) {
-      const CellIndex r = drawBelow(carving_.random, kCells);
-      if (!carving_.isEmpty(r)) tryRemoveClue(r);
+    const DrawnCells<100> drawn(carving_.random);
+    for (int n = 0; n < drawn.count; ++n) {
+      if (!carving_.isEmpty(drawn.cells[n])) tryRemoveClue(drawn.cells[n]);
     }
+    if (drawn.failure) std::rethrow_exception(drawn.failure);
   }
 
  private:

@@ -220,20 +220,50 @@ TEST(GenerationEngines, TheFastEngineCarvesWhatEveryTrialSolvedInFullCarves) {
 TEST(GenerationEngines, AgreeWhenTheBoardIsNoLongerTheGridWhenCarvingStarts) {
   // A write that slips in during the one event pass: the fast engine must not take the board
   // for the grid.
-  for (const char* text : {"", "7", "x"}) {
+  for (int seed = 0; seed < 40; ++seed) {
+    for (const char* text : {"", "7", "x"}) {
+      const CellIndex cell = (seed * 29) % kCells;
+      FormState fast, literal;
+      fast.hardLevel = literal.hardLevel = seed % 2 == 0;
+      test::RecordingView view;
+      view.duringEvents = [&] { (fast.state.busy ? fast : literal).board.setText(cell, text); };
+      EngineRandomSource fastRandom, literalRandom;
+      test::FixedClock clock(seed + 0.5);
+      generatePuzzle(fast, view, fastRandom, clock, CarvingEngine::kFast);
+      generatePuzzle(literal, view, literalRandom, clock, CarvingEngine::kLiteral);
+      SCOPED_TRACE(testing::Message()
+                   << "seed " << seed << " cell " << cell << " '" << text << "'");
+      ASSERT_EQ(fastRandom.drawCount(), literalRandom.drawCount());
+      expectSameGeneration(fast, literal);
+    }
+  }
+}
+
+TEST(GenerationEngines, AgreeWhenTheDrawsRunOutInAPass) {
+  // A recorded "Schwer" generation, cut in the forced pass, between its passes and in the hard
+  // pass: both engines stop at the same draw and leave the same tally behind.
+  test::RecordingRandomSource recording;
+  {
+    FormState form;
+    NullView view;
+    test::FixedClock clock(321.5);
+    generatePuzzle(form, view, recording, clock);
+  }
+  const long long total = static_cast<long long>(recording.drawn.size());
+  for (long long cut : {total - 700, total - 101, total - 100, total - 40, total - 1}) {
+    const std::vector<double> draws(recording.drawn.begin(), recording.drawn.begin() + cut);
     FormState fast, literal;
-    test::RecordingView view;
-    view.duringEvents = [&] {
-      FormState& form = fast.state.busy ? fast : literal;
-      form.board.setText(40, text);
-    };
-    EngineRandomSource fastRandom, literalRandom;
-    test::FixedClock clock(99.5);
-    generatePuzzle(fast, view, fastRandom, clock, CarvingEngine::kFast);
-    generatePuzzle(literal, view, literalRandom, clock, CarvingEngine::kLiteral);
-    SCOPED_TRACE(testing::Message() << "cell 40 '" << text << "'");
-    ASSERT_EQ(fastRandom.drawCount(), literalRandom.drawCount());
-    expectSameGeneration(fast, literal);
+    NullView view;
+    test::FixedClock clock;
+    ScriptedRandomSource fastRandom(draws), literalRandom(draws);
+    EXPECT_THROW(generatePuzzle(fast, view, fastRandom, clock, CarvingEngine::kFast),
+                 DrawsExhausted);
+    EXPECT_THROW(generatePuzzle(literal, view, literalRandom, clock, CarvingEngine::kLiteral),
+                 DrawsExhausted);
+    SCOPED_TRACE(testing::Message() << "cut after " << cut << " of " << total);
+    EXPECT_EQ(fastRandom.drawCount(), literalRandom.drawCount());
+    EXPECT_EQ(fast.state.digitTally, literal.state.digitTally);
+    EXPECT_EQ(test::boardLine(fast.board), test::boardLine(literal.board));
   }
 }
 
