@@ -31,19 +31,24 @@ bool isCompleteValidGrid(const Carving& carving) {
   return true;
 }
 
-// A pass draws its cells whatever its trials decide, so they are all drawn up front, in a loop
-// that does nothing else. Should the source run out, the cells drawn until then are worked off
-// before the failure is passed on, as the pass would have done.
+// A pass draws its cells whatever its trials decide, so they are all drawn up front, in bulk.
+// Should the source run out, the cells drawn until then are worked off before the failure is
+// passed on, as the pass would have done.
 template <int kCount>
 struct DrawnCells {
   explicit DrawnCells(RandomSource& random) {
+    std::array<double, kCount> numbers;
+    const long long before = random.drawCount();
     try {
-      for (; count < kCount; ++count) {
-        cells[static_cast<std::size_t>(count)] =
-            static_cast<std::uint8_t>(drawBelow(random, kCells));
-      }
+      random.nextMany(numbers.data(), kCount);
+      count = kCount;
     } catch (...) {
       failure = std::current_exception();
+      count = static_cast<int>(random.drawCount() - before - 1);  // the failed draw counts too
+    }
+    for (int k = 0; k < count; ++k) {
+      cells[static_cast<std::size_t>(k)] =
+          static_cast<std::uint8_t>(scaleBelow(numbers[static_cast<std::size_t>(k)], kCells));
     }
   }
   std::array<std::uint8_t, kCount> cells;

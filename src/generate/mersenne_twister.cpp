@@ -1,6 +1,7 @@
 // Seeding and state regeneration of the 64-bit Mersenne Twister.
 #include "generate/mersenne_twister.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace kalmotre {
@@ -73,6 +74,18 @@ void MersenneTwister64::regenerate() {
   x[kStateSize - 1] = twist(x[kStateSize - 1], x[0], x[kShift - 1]);
   next_ = 0;
   unitsReady_ = false;
+}
+
+void MersenneTwister64::nextUnits(double* out, int n) {
+  while (n > 0) {
+    if (next_ >= kStateSize) regenerate();
+    if (!unitsReady_) makeUnits();
+    const int take = std::min(n, kStateSize - next_);
+    std::copy_n(units_.begin() + next_, take, out);
+    next_ += take;
+    out += take;
+    n -= take;
+  }
 }
 
 void MersenneTwister64::makeUnits() {

@@ -27,6 +27,8 @@ class MersenneTwister64 {
     if (!unitsReady_) makeUnits();
     return units_[static_cast<std::size_t>(next_++)];
   }
+  // n of them, the same as n calls of nextUnit().
+  void nextUnits(double* out, int n);
 
  private:
   static constexpr std::uint64_t temper(std::uint64_t y) {

@@ -20,6 +20,11 @@ double EngineRandomSource::draw() {
   return engine_.nextUnit();
 }
 
+int EngineRandomSource::drawMany(double* out, int n) {
+  engine_.nextUnits(out, n);
+  return n;
+}
+
 DrawsExhausted::DrawsExhausted(long long used)
     : std::runtime_error("ran out of random numbers after " + std::to_string(used)), used_(used) {}
 
