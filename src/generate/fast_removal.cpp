@@ -62,18 +62,19 @@ class FastCarver {
       : carving_(carving), board_(SolverBoard::fromDigits(carving.cells)) {}
 
   void removeForcedClues() {
+    ForcingTests tests;
     const DrawnCells<1000> drawn(carving_.random);
     for (int n = 0; n < drawn.count; ++n) {
-      if (isFilledAndForced(drawn.cells[n])) tryRemoveClue(drawn.cells[n]);
+      if (tests.isFilledAndForced(*this, drawn.cells[n])) tryRemoveClue(drawn.cells[n]);
     }
     if (drawn.failure) {
-      leaveTallyAsTheLastTest();
+      tests.leaveTally(carving_.state.digitTally);
       std::rethrow_exception(drawn.failure);
     }
     for (CellIndex i = 0; i < kCells; ++i) {
-      if (isFilledAndForced(i)) tryRemoveClue(i);
+      if (tests.isFilledAndForced(*this, i)) tryRemoveClue(i);
     }
-    leaveTallyAsTheLastTest();
+    tests.leaveTally(carving_.state.digitTally);
   }
 
   void removeCrossHatchedClues() {
@@ -95,31 +96,35 @@ class FastCarver {
   }
 
  private:
-  // The forcing test, made only when the cell is filled. On a board that agrees with a valid
-  // grid a unit shows each digit at most once, so it shows all nine exactly when none of its
-  // cells is empty. Written without branches: the drawn cells come in no order a processor could
-  // predict.
-  bool isFilledAndForced(CellIndex cell) {
-    const bool filled = !carving_.isEmpty(cell);
-    const TrialPlace& p = trialPlaceOf(cell);
-    const std::uint16_t row = board_.rowDigits(p.row);
-    const std::uint16_t column = board_.columnDigits(p.column);
-    const std::uint16_t block = board_.blockDigits(p.block);
-    const auto seen = static_cast<std::uint16_t>(row | column | block);
-    lastTested_ = filled ? seen : lastTested_;
-    tested_ |= filled;
-    sawEmptyCell_ |= filled & ((row & column & block) != kAllDigitBits);
-    return filled & (seen == kAllDigitBits);
-  }
-
-  // The written-out test marks each digit it sees in `digitTally` after clearing 1..9, and marks
-  // element 0 for an empty cell without ever clearing it.
-  void leaveTallyAsTheLastTest() {
-    if (!tested_) return;
-    CheckedArray<std::int32_t, 10>& tally = carving_.state.digitTally;
-    for (int d = 1; d <= 9; ++d) tally[d] = (lastTested_ >> d) & 1;
-    if (sawEmptyCell_) tally[0] = 1;
-  }
+  // The forcing tests of the pass, made only on filled cells, and what the written-out test
+  // would have left in `digitTally`: it clears 1..9 and marks each digit it sees, and marks
+  // element 0 for an empty cell without ever clearing it. Kept apart from the carver, so that
+  // the loop holds it in registers.
+  struct ForcingTests {
+    // On a board that agrees with a valid grid a unit shows each digit at most once, so it shows
+    // all nine exactly when none of its cells is empty. Written without branches: the drawn
+    // cells come in no order a processor could predict.
+    bool isFilledAndForced(const FastCarver& carver, CellIndex cell) {
+      const bool filled = !carver.carving_.isEmpty(cell);
+      const TrialPlace& p = trialPlaceOf(cell);
+      const std::uint16_t row = carver.board_.rowDigits(p.row);
+      const std::uint16_t column = carver.board_.columnDigits(p.column);
+      const std::uint16_t block = carver.board_.blockDigits(p.block);
+      const auto seen = static_cast<std::uint16_t>(row | column | block);
+      last = filled ? seen : last;
+      any |= filled;
+      sawEmptyCell |= filled & ((row & column & block) != kAllDigitBits);
+      return filled & (seen == kAllDigitBits);
+    }
+    void leaveTally(CheckedArray<std::int32_t, 10>& tally) const {
+      if (!any) return;
+      for (int d = 1; d <= 9; ++d) tally[d] = (last >> d) & 1;
+      if (sawEmptyCell) tally[0] = 1;
+    }
+    std::uint16_t last = 0;  // the digits the last test saw
+    bool any = false;
+    bool sawEmptyCell = false;
+  };
 
   // Whether the cell's digit is shown in both other blocks of its band or of its stack.
   bool isCrossHatched(CellIndex cell) const {
@@ -209,9 +214,6 @@ class FastCarver {
   TrialSolver board_;     // the board as carved so far
   int cyclesNeeded_ = 0;  // at least as many cycles as the search needs to complete board_
   CellMask failed_;       // cells whose trial failed
-  std::uint16_t lastTested_ = 0;
-  bool tested_ = false;
-  bool sawEmptyCell_ = false;
 };
 
 }  // namespace

@@ -74,6 +74,7 @@ TrialSolver::TrialSolver(const SolverBoard& board) {
     }
     if (board.emptyText.test(c)) empty_[p.word] |= kLaneMask << p.shift;
   }
+  complete_ = board.emptyText.empty();
 }
 
 void TrialSolver::blankSoleDigit(CellIndex cell, int digit) {
@@ -84,12 +85,7 @@ void TrialSolver::blankSoleDigit(CellIndex cell, int digit) {
   blockDigits_[p.block] &= keep;
   open_[p.word] |= std::uint64_t{kAllDigitBits} << p.shift;
   empty_[p.word] |= kLaneMask << p.shift;
-}
-
-bool TrialSolver::complete() const {
-  std::uint64_t any = 0;
-  for (std::uint64_t w : empty_) any |= w;
-  return any == 0;
+  complete_ = false;
 }
 
 bool TrialSolver::cycle(Fills* fills) {
@@ -133,7 +129,7 @@ bool TrialSolver::cycle(Fills* fills) {
   // finds are made on the candidates above, so the fill can follow word by word.
   std::array<std::uint64_t, 3> columnSingles, columnGain{};
   for (int s = 0; s < 3; ++s) columnSingles[s] = columnOnce[s] & ~columnTwice[s];
-  std::uint64_t anyFill = 0;
+  std::uint64_t anyFill = 0, anyEmpty = 0;
   for (int band = 0; band < 3; ++band) {
     std::array<std::uint64_t, 3> blockGain{};
     for (int r = 3 * band; r < 3 * band + 3; ++r) {
@@ -148,6 +144,7 @@ bool TrialSolver::cycle(Fills* fills) {
         const std::uint64_t filled = nonZeroLanes(fill);
         open_[w] &= ~filled;
         empty_[w] &= ~filled;
+        anyEmpty |= empty_[w];
         rowGain |= fill;
         blockGain[s] |= fill;
         columnGain[s] |= fill;
@@ -162,6 +159,7 @@ bool TrialSolver::cycle(Fills* fills) {
   for (int k = 0; k < 9; ++k) {
     columnDigits_[k] |= static_cast<std::uint16_t>(columnGain[k / 3] >> (16 * (k % 3)));
   }
+  complete_ = anyEmpty == 0;
   return anyFill != 0;
 }
 

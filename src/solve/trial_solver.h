@@ -56,7 +56,7 @@ class TrialSolver {
   // repeat itself in every later cycle.
   bool cycle(Fills* fills = nullptr);
 
-  bool complete() const;
+  bool complete() const { return complete_; }
   bool isEmptyText(CellIndex cell) const {
     const TrialPlace& p = trialPlaceOf(cell);
     return ((empty_[p.word] >> p.shift) & 1) != 0;
@@ -77,6 +77,7 @@ class TrialSolver {
   std::array<std::uint16_t, 9> rowDigits_{};
   std::array<std::uint16_t, 9> columnDigits_{};
   std::array<std::uint16_t, 9> blockDigits_{};
+  bool complete_ = false;  // no cell's text is empty
 };
 
 // runHiddenSingles(board, cycles) without a trace, on the trial solver: the same board and the
