@@ -11,26 +11,35 @@ namespace {
 
 using namespace kalmotre;
 
-void generateAt(benchmark::State& state, Level level) {
+void generateAt(benchmark::State& state, Level level, CarvingEngine engine) {
   NullView view;
   EngineRandomSource random;
   SteppingClock clock(1.0, 1.0);
   FormState form;
   form.level = level;
   for (auto _ : state) {
-    generatePuzzle(form, view, random, clock);
+    generatePuzzle(form, view, random, clock, engine);
     benchmark::DoNotOptimize(form.board.text(0));
   }
 }
 
+// The game's engine, and beside it the passes as written with every trial solved in full.
 void BM_GenerateLeicht(benchmark::State& state) {
-  generateAt(state, Level::Leicht);
+  generateAt(state, Level::Leicht, CarvingEngine::kFast);
 }
 void BM_GenerateSchwer(benchmark::State& state) {
-  generateAt(state, Level::Schwer);
+  generateAt(state, Level::Schwer, CarvingEngine::kFast);
+}
+void BM_GenerateLeichtLiteral(benchmark::State& state) {
+  generateAt(state, Level::Leicht, CarvingEngine::kLiteral);
+}
+void BM_GenerateSchwerLiteral(benchmark::State& state) {
+  generateAt(state, Level::Schwer, CarvingEngine::kLiteral);
 }
 BENCHMARK(BM_GenerateLeicht)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GenerateSchwer)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GenerateLeichtLiteral)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GenerateSchwerLiteral)->Unit(benchmark::kMicrosecond);
 
 // The whole button click through the form, change handling included.
 void BM_ButtonClickSchwer(benchmark::State& state) {

@@ -6,6 +6,7 @@
 #include "board/display.h"
 #include "board/knobs.h"
 #include "generate/clue_record.h"
+#include "generate/fast_removal.h"
 #include "generate/grid_check.h"
 #include "generate/removal.h"
 #include "generate/shuffle.h"
@@ -21,7 +22,7 @@ void repeatDrawnTimes(RandomSource& random, Grid& solution,
   for (int k = 0; k < n; ++k) transform(solution, random);
 }
 
-void carveClues(FormState& form, RandomSource& random) {
+void carveClues(FormState& form, RandomSource& random, CarvingEngine engine) {
   Carving carving{{}, form.state, random};
   for (CellIndex i = 0; i < kCells; ++i) {
     const int digit = form.board.isEmptyText(i) ? 0 : digitClassOf(form.board.value(i));
@@ -30,9 +31,11 @@ void carveClues(FormState& form, RandomSource& random) {
   }
 
   const LevelInfo& level = levelInfo(form.level);
-  if (level.forcedPass) removeForcedClues(carving);
-  if (level.crossHatchedPass) removeCrossHatchedClues(carving);
-  if (level.randomPass) removeRandomClues(carving);
+  if (engine == CarvingEngine::kLiteral || !carveCluesFast(carving, level)) {
+    if (level.forcedPass) removeForcedClues(carving);
+    if (level.crossHatchedPass) removeCrossHatchedClues(carving);
+    if (level.randomPass) removeRandomClues(carving);
+  }
 
   for (CellIndex i = 0; i < kCells; ++i) {
     if (carving.isEmpty(i)) form.board.setText(i, "");
@@ -41,7 +44,8 @@ void carveClues(FormState& form, RandomSource& random) {
 
 }  // namespace
 
-void generatePuzzle(FormState& form, FormView& view, RandomSource& random, Clock& clock) {
+void generatePuzzle(FormState& form, FormView& view, RandomSource& random, Clock& clock,
+                    CarvingEngine engine) {
   ModuleState& s = form.state;
   const BusyScope busy(s);
   s.possibilitiesOn = false;
@@ -63,7 +67,7 @@ void generatePuzzle(FormState& form, FormView& view, RandomSource& random, Clock
   form.thinkingFrameVisible = true;
   view.processPendingEvents();
 
-  carveClues(form, random);
+  carveClues(form, random, engine);
 
   presentPuzzle(form);
   // The clue record is the puzzle as handed out, so a restart brings back exactly this board.

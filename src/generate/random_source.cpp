@@ -9,20 +9,20 @@
 
 namespace kalmotre {
 
-int drawBelow(RandomSource& random, int n) {
-  return static_cast<int>(std::floor(random.next() * static_cast<double>(n)));
-}
-
 void EngineRandomSource::seed(double secondsSinceMidnight) {
   // Every distinct clock reading gives a distinct seed: the double's bits are the seed.
   std::uint64_t bits = 0;
   std::memcpy(&bits, &secondsSinceMidnight, sizeof bits);
-  std::seed_seq sequence{static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32)};
-  engine_.seed(sequence);
+  engine_.seed(static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32));
 }
 
 double EngineRandomSource::draw() {
-  return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+  return engine_.nextUnit();
+}
+
+int EngineRandomSource::drawMany(double* out, int n) {
+  engine_.nextUnits(out, n);
+  return n;
 }
 
 DrawsExhausted::DrawsExhausted(long long used)

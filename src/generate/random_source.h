@@ -1,10 +1,12 @@
 // Where the generator's random numbers and its seed come from.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
-#include <random>
 #include <stdexcept>
 #include <vector>
+
+#include "generate/mersenne_twister.h"
 
 namespace kalmotre {
 
@@ -17,18 +19,35 @@ class RandomSource {
     ++draws_;
     return draw();
   }
+  // The next n numbers into `out`, as n calls of next() would give them. Should the source fail
+  // on the way, drawCount() counts the failed number too, as after next().
+  void nextMany(double* out, int n) {
+    const int bulk = drawMany(out, n);
+    draws_ += bulk;
+    for (int k = bulk; k < n; ++k) out[k] = next();
+  }
   // How many numbers were drawn since this source was made.
   long long drawCount() const { return draws_; }
 
  protected:
   virtual double draw() = 0;
+  // A source that can hand out numbers in bulk writes the first of them into `out` and says how
+  // many; the rest come from draw().
+  virtual int drawMany(double* /*out*/, int /*n*/) { return 0; }
 
  private:
   long long draws_ = 0;
 };
 
-// Int(u * n): one of 0..n-1, the floor taken in double.
-int drawBelow(RandomSource& random, int n);
+// Int(u * n): one of 0..n-1 for a drawn u, the floor taken in double. Truncation is the floor
+// for u * n >= 0 and needs no call into the maths library.
+inline int scaleBelow(double u, int n) {
+  const double x = u * static_cast<double>(n);
+  return x >= 0.0 ? static_cast<int>(x) : static_cast<int>(std::floor(x));
+}
+inline int drawBelow(RandomSource& random, int n) {
+  return scaleBelow(random.next(), n);
+}
 
 // The game's source: a 64-bit Mersenne Twister, 53 random bits per number.
 class EngineRandomSource final : public RandomSource {
@@ -37,9 +56,10 @@ class EngineRandomSource final : public RandomSource {
 
  protected:
   double draw() override;
+  int drawMany(double* out, int n) override;
 
  private:
-  std::mt19937_64 engine_;
+  MersenneTwister64 engine_;
 };
 
 class DrawsExhausted : public std::runtime_error {

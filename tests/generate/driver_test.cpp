@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cstdlib>
+#include <cstring>
+#include <random>
 
 #include "board/knobs.h"
 #include "generate/clue_record.h"
@@ -85,6 +88,23 @@ long long expectedDraws(const std::vector<double>& drawn, const LevelInfo& level
   return fixedDraws(level) + exchanges;
 }
 
+TEST(RandomSource, DrawsWhatTheStandardTwisterSeededFromTheClockBitsDraws) {
+  // Seeds from the clock's range and its edges; 2000 draws cross several regenerations.
+  for (double seconds : {0.0, 1.0, 0.37, 43200.5, 86399.999999, 12345.678}) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &seconds, sizeof bits);
+    std::seed_seq sequence{static_cast<std::uint32_t>(bits),
+                           static_cast<std::uint32_t>(bits >> 32)};
+    std::mt19937_64 standard(sequence);
+    EngineRandomSource random;
+    random.seed(seconds);
+    for (int k = 0; k < 2000; ++k) {
+      ASSERT_EQ(random.next(), static_cast<double>(standard() >> 11) * 0x1.0p-53)
+          << "seed " << seconds << " draw " << k;
+    }
+  }
+}
+
 TEST(Generation, RunsItsStepsInOrderAroundTheOneEventPass) {
   FormState form;
   test::RecordingView view;
@@ -162,6 +182,98 @@ TEST(Generation, CarvesExactlyWhatTheStepByStepGeneratorCarves) {
           << "seed " << seed << " " << level.caption;
       EXPECT_EQ(random.drawCount(), referenceRandom.drawCount());
     }
+  }
+}
+
+// Generations per level for the engine comparison: a few hundred by default, more through
+// KALMOTRE_GENERATIONS (the "long" test run sets 10000).
+int generationsToCompare() {
+  const char* text = std::getenv("KALMOTRE_GENERATIONS");
+  const int n = text != nullptr ? std::atoi(text) : 0;
+  return n > 0 ? n : 300;
+}
+
+// Everything a generation leaves that the player or a later command can see.
+void expectSameGeneration(const FormState& fast, const FormState& literal) {
+  ASSERT_EQ(test::boardLine(fast.board), test::boardLine(literal.board));
+  for (CellIndex i = 0; i < kCells; ++i) {
+    ASSERT_EQ(fast.board.text(i), literal.board.text(i)) << "cell " << i;
+    ASSERT_EQ(fast.board.background(i), literal.board.background(i)) << "cell " << i;
+    ASSERT_EQ(fast.board.foreground(i), literal.board.foreground(i)) << "cell " << i;
+    ASSERT_EQ(fast.board.locked(i), literal.board.locked(i)) << "cell " << i;
+  }
+  ASSERT_EQ(fast.state.solution, literal.state.solution);
+  ASSERT_EQ(fast.state.givens, literal.state.givens);
+  ASSERT_EQ(fast.state.digitTally, literal.state.digitTally);
+  ASSERT_EQ(fast.lblFrei, literal.lblFrei);
+}
+
+TEST(GenerationEngines, TheFastEngineCarvesWhatEveryTrialSolvedInFullCarves) {
+  const int generations = generationsToCompare();
+  for (const LevelInfo& level : kLevels) {
+    NullView view;
+    EngineRandomSource fastRandom, literalRandom;
+    SteppingClock clock;
+    FormState fast, literal;  // kept across generations, as the window keeps its form
+    fast.level = literal.level = level.level;
+    for (int n = 0; n < generations; ++n) {
+      clock.set(n * 0.37 + (level.randomPass ? 0.0 : 0.125));
+      generatePuzzle(fast, view, fastRandom, clock, CarvingEngine::kFast);
+      generatePuzzle(literal, view, literalRandom, clock, CarvingEngine::kLiteral);
+      SCOPED_TRACE(testing::Message() << "generation " << n << " " << level.caption);
+      ASSERT_EQ(fastRandom.drawCount(), literalRandom.drawCount());
+      expectSameGeneration(fast, literal);
+    }
+  }
+}
+
+TEST(GenerationEngines, AgreeWhenTheBoardIsNoLongerTheGridWhenCarvingStarts) {
+  // A write that slips in during the one event pass: the fast engine must not take the board
+  // for the grid.
+  for (int seed = 0; seed < 40; ++seed) {
+    for (const char* text : {"", "7", "x"}) {
+      const CellIndex cell = (seed * 29) % kCells;
+      FormState fast, literal;
+      fast.level = literal.level = seed % 2 == 0 ? Level::Schwer : Level::Leicht;
+      test::RecordingView view;
+      view.duringEvents = [&] { (fast.state.busy ? fast : literal).board.setText(cell, text); };
+      EngineRandomSource fastRandom, literalRandom;
+      SteppingClock clock(seed + 0.5);
+      generatePuzzle(fast, view, fastRandom, clock, CarvingEngine::kFast);
+      generatePuzzle(literal, view, literalRandom, clock, CarvingEngine::kLiteral);
+      SCOPED_TRACE(testing::Message()
+                   << "seed " << seed << " cell " << cell << " '" << text << "'");
+      ASSERT_EQ(fastRandom.drawCount(), literalRandom.drawCount());
+      expectSameGeneration(fast, literal);
+    }
+  }
+}
+
+TEST(GenerationEngines, AgreeWhenTheDrawsRunOutInAPass) {
+  // A recorded "Schwer" generation, cut in the forced pass, between its passes and in the hard
+  // pass: both engines stop at the same draw and leave the same tally behind.
+  test::RecordingRandomSource recording;
+  {
+    FormState form;
+    NullView view;
+    SteppingClock clock(321.5);
+    generatePuzzle(form, view, recording, clock);
+  }
+  const long long total = static_cast<long long>(recording.drawn.size());
+  for (long long cut : {total - 700, total - 101, total - 100, total - 40, total - 1}) {
+    const std::vector<double> draws(recording.drawn.begin(), recording.drawn.begin() + cut);
+    FormState fast, literal;
+    NullView view;
+    SteppingClock clock;
+    ScriptedRandomSource fastRandom(draws), literalRandom(draws);
+    EXPECT_THROW(generatePuzzle(fast, view, fastRandom, clock, CarvingEngine::kFast),
+                 DrawsExhausted);
+    EXPECT_THROW(generatePuzzle(literal, view, literalRandom, clock, CarvingEngine::kLiteral),
+                 DrawsExhausted);
+    SCOPED_TRACE(testing::Message() << "cut after " << cut << " of " << total);
+    EXPECT_EQ(fastRandom.drawCount(), literalRandom.drawCount());
+    EXPECT_EQ(fast.state.digitTally, literal.state.digitTally);
+    EXPECT_EQ(test::boardLine(fast.board), test::boardLine(literal.board));
   }
 }
 

@@ -7,6 +7,7 @@
 #include "generate/driver.h"
 #include "solve/candidates.h"
 #include "solve/reference_solver.h"
+#include "solve/trial_solver.h"
 #include "support/boards.h"
 #include "support/fakes.h"
 
@@ -20,6 +21,17 @@ FormState boardOf(std::string_view rows) {
   FormState form;
   loadBoard(form.board, rows);
   return form;
+}
+
+// The board as the search reads it.
+SolverBoard compactOf(const Board& board) {
+  SolverBoard compact;
+  for (CellIndex i = 0; i < kCells; ++i) {
+    compact.digit[static_cast<std::size_t>(i)] =
+        static_cast<std::int8_t>(digitClassOf(board.value(i)));
+    if (board.isEmptyText(i)) compact.emptyText.set(i);
+  }
+  return compact;
 }
 
 TEST(Solver, EmptyBoardFillsNothingAndPaintsEveryCellYellow) {
@@ -162,6 +174,16 @@ TEST(Solver, MatchesTheStepByStepSolverOnBoardsOfEveryKind) {
       }
       ASSERT_EQ(fast.state.candidates, reference.state.candidates);
       ASSERT_EQ(fast.state.excluded, reference.state.excluded);
+    }
+    // The generator's trial solver against the engine above, at every cycle limit up to 20.
+    for (int cycles = 0; cycles <= 20; ++cycles) {
+      SolverBoard trial = compactOf(mine.board);
+      SolverBoard literal = trial;
+      const bool trialSolved = runTrialSolver(trial, cycles);
+      SCOPED_TRACE(testing::Message() << rows << " seed " << seed << " cycles " << cycles);
+      ASSERT_EQ(trialSolved, runHiddenSingles(literal, cycles));
+      ASSERT_EQ(trial.digit, literal.digit);
+      ASSERT_EQ(trial.emptyText, literal.emptyText);
     }
   }
 }
