@@ -14,9 +14,12 @@ int drawBelow(RandomSource& random, int n) {
 }
 
 void EngineRandomSource::seed(double secondsSinceMidnight) {
-  // Every distinct clock reading gives a distinct seed: the double's bits are the seed.
   std::uint64_t bits = 0;
   std::memcpy(&bits, &secondsSinceMidnight, sizeof bits);
+  seedBits(bits);
+}
+
+void EngineRandomSource::seedBits(std::uint64_t bits) {
   std::seed_seq sequence{static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32)};
   engine_.seed(sequence);
 }
