@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <exception>
 #include <string_view>
 
 #include "cli/excerpt.h"
@@ -33,6 +34,16 @@ std::optional<double> parseNumber(std::string_view text) {
 }  // namespace
 
 std::optional<double> DrawsReader::next() {
+  // A read error (a directory, a failing disk) surfaces as an exception from the buffer.
+  try {
+    return readNext();
+  } catch (const std::exception&) {
+    error_ = "line " + std::to_string(lineNumber_) + " could not be read";
+    return std::nullopt;
+  }
+}
+
+std::optional<double> DrawsReader::readNext() {
   using Traits = std::istream::traits_type;
   std::streambuf* buffer = in_.rdbuf();
   while (error_.empty() && !atEnd_ && buffer != nullptr) {

@@ -25,6 +25,8 @@ class DrawsReader {
   const std::string& error() const { return error_; }
 
  private:
+  std::optional<double> readNext();
+
   std::istream& in_;
   long long lineNumber_ = 0;
   bool atEnd_ = false;

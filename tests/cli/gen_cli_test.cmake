@@ -90,6 +90,8 @@ run(1 --draws "${WORK}/bad.txt")
 expect_match("${err}" "line 2: '1.0' is outside" "value out of range")
 run(1 --draws "${WORK}/missing.txt")
 expect_match("${err}" "cannot read" "missing file")
+run(1 --draws "${WORK}")
+expect_match("${err}" "line 1 could not be read" "a directory")
 # A file without end: one over-long line is read and named, and the error quotes a short excerpt.
 run(1 --draws /dev/zero)
 expect_match("${err}" "^kalmotre-gen: '/dev/zero': line 1: '(\\\\x00)+'\\.\\.\\. is longer than 64 bytes\n$"

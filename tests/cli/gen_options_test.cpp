@@ -138,6 +138,16 @@ TEST(DrawsFile, ReadsOnlyWhatIsDrawn) {
   EXPECT_NE(reader.error(), "");
   EXPECT_LE(zeros.handedOut, 256);
 
+  // A file that fails while being read (a directory does) is an error, not an escape.
+  class Failing : public std::streambuf {
+   protected:
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+  } failing;
+  std::istream broken(&failing);
+  DrawsReader brokenReader(broken);
+  EXPECT_FALSE(brokenReader.next());
+  EXPECT_EQ(brokenReader.error(), "line 1 could not be read");
+
   std::istringstream in("0.5\n0.25\nkeine Zahl\n");
   DrawsReader lazy(in);
   ReaderRandomSource random(lazy);
