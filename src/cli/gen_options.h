@@ -1,7 +1,7 @@
-// Command line and draws file of kalmotre-gen, the game's puzzle generator for the terminal.
+// Command line of kalmotre-gen, the game's puzzle generator for the terminal.
 #pragma once
 
-#include <istream>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <variant>
@@ -14,8 +14,12 @@ namespace kalmotre::cli {
 struct GenOptions {
   Level level = kStartLevel;
   long count = 1;
-  std::optional<double> seed;
+  // Puzzle k of a run uses seed + k (modulo 2^64).
+  std::optional<std::uint64_t> seed;
   std::optional<std::string> drawsFile;
+  // Generating threads; 0 means one per core.
+  int jobs = 0;
+  bool verify = false;
   bool help = false;
 };
 
@@ -25,12 +29,7 @@ struct UsageError {
 
 std::variant<GenOptions, UsageError> parseGenOptions(const std::vector<std::string>& args);
 
-struct DrawsError {
-  std::string message;
-};
-
-// One decimal number per line, each with 0 <= u < 1; blank lines are skipped.
-std::variant<std::vector<double>, DrawsError> readDraws(std::istream& in);
+inline constexpr int kMostJobs = 256;
 
 extern const char kUsage[];
 

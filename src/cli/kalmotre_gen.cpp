@@ -1,31 +1,51 @@
 // kalmotre-gen: the game's generator on the command line, for puzzle files and replays.
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
-#include <iostream>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "board/one_line.h"
+#include "cli/draws_reader.h"
+#include "cli/excerpt.h"
 #include "cli/gen_options.h"
+#include "cli/ordered_jobs.h"
+#include "cli/verify.h"
 #include "input/main_form.h"
 
 namespace {
 
 using namespace kalmotre;
 
+// Writes all of the text to standard output; on failure says so once on stderr.
+bool writeOut(const std::string& text) {
+  if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size()) return true;
+  std::fprintf(stderr, "kalmotre-gen: cannot write the output: %s\n", std::strerror(errno));
+  return false;
+}
+
+bool flushOut() {
+  if (std::fflush(stdout) == 0) return true;
+  std::fprintf(stderr, "kalmotre-gen: cannot write the output: %s\n", std::strerror(errno));
+  return false;
+}
+
 int replay(const cli::GenOptions& options) {
-  std::ifstream file(*options.drawsFile);
+  const std::string fileName = cli::excerpt(*options.drawsFile, 200);
+  std::ifstream file(*options.drawsFile, std::ios::binary);
   if (!file) {
-    std::cerr << "kalmotre-gen: cannot read " << *options.drawsFile << "\n";
+    std::fprintf(stderr, "kalmotre-gen: cannot read %s\n", fileName.c_str());
     return 1;
   }
-  auto draws = cli::readDraws(file);
-  if (auto* error = std::get_if<cli::DrawsError>(&draws)) {
-    std::cerr << "kalmotre-gen: " << *options.drawsFile << ": " << error->message << "\n";
-    return 1;
-  }
+  cli::DrawsReader reader(file);
+  cli::ReaderRandomSource random(reader);
   NullView view;
-  ScriptedRandomSource random(std::get<std::vector<double>>(std::move(draws)));
   SystemClock clock;
   MainForm form(view, random, clock);
   form.Form_Load();
@@ -33,32 +53,119 @@ int replay(const cli::GenOptions& options) {
   try {
     form.btnGO_Click();
   } catch (const DrawsExhausted& exhausted) {
-    std::cerr << "kalmotre-gen: " << *options.drawsFile << ": ran out of draws after "
-              << exhausted.used() << "\n";
+    std::fprintf(stderr, "kalmotre-gen: %s: ran out of draws after %lld\n", fileName.c_str(),
+                 exhausted.used());
+    return 1;
+  } catch (const cli::DrawsFileError& error) {
+    std::fprintf(stderr, "kalmotre-gen: %s: %s\n", fileName.c_str(), error.what());
     return 1;
   }
-  std::cout << "puzzle " << oneLine(form.form().board) << "\n"
-            << "solution " << oneLine(form.form().state.solution) << "\n"
-            << "givens " << oneLine(form.form().state.givens) << "\n"
-            << "draws " << random.drawCount() << "\n";
-  return 0;
+  const std::string text = "puzzle " + oneLine(form.form().board) + "\nsolution " +
+                           oneLine(form.form().state.solution) + "\ngivens " +
+                           oneLine(form.form().state.givens) + "\ndraws " +
+                           std::to_string(random.drawCount()) + "\n";
+  return writeOut(text) && flushOut() ? 0 : 1;
+}
+
+// The driver seeds once per generation; here that seed is the puzzle's number in the run, not
+// the clock, so puzzle k comes out the same whichever thread makes it.
+class NumberedSeeds final : public RandomSource {
+ public:
+  void seed(double) override { engine_.seedBits(nextSeed); }
+  std::uint64_t nextSeed = 0;
+
+ protected:
+  double draw() override { return engine_.next(); }
+
+ private:
+  EngineRandomSource engine_;
+};
+
+class MidnightClock final : public Clock {
+ public:
+  double secondsSinceMidnight() override { return 0; }
+};
+
+// One thread's own form: nothing is shared between the makers of a run.
+class PuzzleMaker {
+ public:
+  explicit PuzzleMaker(Level level) : form_(view_, random_, clock_) {
+    form_.Form_Load();
+    form_.playerChoseLevel(level);
+  }
+  const FormState& make(std::uint64_t seed) {
+    random_.nextSeed = seed;
+    form_.btnGO_Click();
+    return form_.form();
+  }
+
+ private:
+  NullView view_;
+  NumberedSeeds random_;
+  MidnightClock clock_;
+  MainForm form_;
+};
+
+struct Block {
+  std::string text;
+  long failures = 0;
+};
+
+constexpr long kBlockSize = 64;
+
+std::uint64_t seedFromClock() {
+  return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch() /
+                                    std::chrono::nanoseconds(1));
 }
 
 int generate(const cli::GenOptions& options) {
-  NullView view;
-  EngineRandomSource random;
-  SystemClock systemClock;
-  // The k-th reading is the first plus k seconds, so every puzzle of a run gets its own seed.
-  SteppingClock clock(options.seed ? *options.seed : systemClock.secondsSinceMidnight(), 1.0);
-  MainForm form(view, random, clock);
-  form.Form_Load();
-  form.playerChoseLevel(options.level);
-  for (long k = 0; k < options.count; ++k) {
-    form.btnGO_Click();
-    std::cout << oneLine(form.form().board) << "\n";
+  const std::uint64_t firstSeed = options.seed ? *options.seed : seedFromClock();
+  const long blocks = (options.count + kBlockSize - 1) / kBlockSize;
+  int jobs = options.jobs;
+  if (jobs == 0) jobs = static_cast<int>(std::thread::hardware_concurrency());
+  // More threads than blocks would only wait.
+  if (blocks < jobs) jobs = static_cast<int>(blocks);
+  jobs = std::clamp(jobs, 1, cli::kMostJobs);
+
+  std::vector<std::unique_ptr<PuzzleMaker>> makers;
+  for (int w = 0; w < jobs; ++w) makers.push_back(std::make_unique<PuzzleMaker>(options.level));
+
+  auto produce = [&](int worker, long block) {
+    Block result;
+    const long first = block * kBlockSize;
+    const long last = std::min(options.count, first + kBlockSize);
+    for (long k = first; k < last; ++k) {
+      // Unsigned arithmetic wraps: seed S + k modulo 2^64.
+      const std::uint64_t seed = firstSeed + static_cast<std::uint64_t>(k);
+      const FormState& made = makers[static_cast<std::size_t>(worker)]->make(seed);
+      const std::string puzzle = oneLine(made.board);
+      if (!options.verify) {
+        result.text += puzzle;
+        result.text += '\n';
+        continue;
+      }
+      const std::string solution = oneLine(made.state.solution);
+      const std::string problem = cli::verifyPuzzle(puzzle, solution);
+      if (problem.empty()) continue;
+      ++result.failures;
+      result.text += "failed: seed " + std::to_string(seed) + ": " + problem + "\npuzzle   " +
+                     puzzle + "\nsolution " + solution + "\n";
+    }
+    return result;
+  };
+  long failures = 0;
+  auto consume = [&](Block&& block) {
+    failures += block.failures;
+    return writeOut(block.text);
+  };
+  if (!cli::runInOrder<Block>(blocks, jobs, produce, consume)) return 1;
+  if (options.verify) {
+    const std::string summary = "verified " + std::to_string(options.count) +
+                                " puzzles: " + std::to_string(failures) + " failures\n";
+    if (!writeOut(summary)) return 1;
   }
-  std::cout.flush();
-  return std::cout ? 0 : 1;
+  if (!flushOut()) return 1;
+  return failures == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -67,13 +174,10 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const auto parsed = cli::parseGenOptions(args);
   if (const auto* error = std::get_if<cli::UsageError>(&parsed)) {
-    std::cerr << "kalmotre-gen: " << error->message << "\n" << cli::kUsage;
+    std::fprintf(stderr, "kalmotre-gen: %s\n%s", error->message.c_str(), cli::kUsage);
     return 2;
   }
   const auto& options = std::get<cli::GenOptions>(parsed);
-  if (options.help) {
-    std::cout << cli::kUsage;
-    return 0;
-  }
+  if (options.help) return writeOut(cli::kUsage) && flushOut() ? 0 : 1;
   return options.drawsFile ? replay(options) : generate(options);
 }

@@ -10,9 +10,12 @@
 namespace kalmotre {
 
 void EngineRandomSource::seed(double secondsSinceMidnight) {
-  // Every distinct clock reading gives a distinct seed: the double's bits are the seed.
   std::uint64_t bits = 0;
   std::memcpy(&bits, &secondsSinceMidnight, sizeof bits);
+  seedBits(bits);
+}
+
+void EngineRandomSource::seedBits(std::uint64_t bits) {
   engine_.seed(static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32));
 }
 

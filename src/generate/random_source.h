@@ -52,7 +52,10 @@ inline int drawBelow(RandomSource& random, int n) {
 // The game's source: a 64-bit Mersenne Twister, 53 random bits per number.
 class EngineRandomSource final : public RandomSource {
  public:
+  // The bits of the clock reading are the seed, so every distinct reading gives its own numbers.
   void seed(double secondsSinceMidnight) override;
+  // Any 64-bit seed, for tools that number their runs; seed(t) is seedBits of t's bits.
+  void seedBits(std::uint64_t bits);
 
  protected:
   double draw() override;

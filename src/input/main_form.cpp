@@ -14,12 +14,20 @@ namespace kalmotre {
 
 namespace {
 
-// txtShow holds one character at most; a UTF-8 character may take several bytes.
+// txtShow holds one character at most; a UTF-8 character takes one to four bytes, as its first
+// byte says. Text that does not start with a whole character (a stray continuation byte, a cut
+// sequence) leaves nothing: the box never holds part of a character.
 std::string_view firstCharacter(std::string_view text) {
   if (text.empty()) return text;
-  std::size_t length = 1;
-  while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
-    ++length;
+  const auto lead = static_cast<unsigned char>(text[0]);
+  const std::size_t length = lead < 0x80             ? 1
+                             : (lead & 0xE0) == 0xC0 ? 2
+                             : (lead & 0xF0) == 0xE0 ? 3
+                             : (lead & 0xF8) == 0xF0 ? 4
+                                                     : 0;
+  if (length == 0 || text.size() < length) return {};
+  for (std::size_t k = 1; k < length; ++k) {
+    if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) return {};
   }
   return text.substr(0, length);
 }

@@ -36,6 +36,42 @@ if(NOT out STREQUAL first)
   message(FATAL_ERROR "the same seed gave other puzzles")
 endif()
 
+# Puzzle k of a run is made from seed S + k, modulo 2^64, whichever thread makes it.
+run(0 --seed 4 --count 1)
+list(GET lines 3 fourth)
+if(NOT out STREQUAL "${fourth}\n")
+  message(FATAL_ERROR "--seed 4 is not the fourth puzzle of --seed 1:\n${out}${fourth}")
+endif()
+run(0 --seed 0 --count 1)
+set(zero "${out}")
+run(0 --seed 18446744073709551615 --count 2)
+string(REGEX MATCHALL "[^\n]+" wrapped "${out}")
+list(GET wrapped 1 wrapped)
+if(NOT "${wrapped}\n" STREQUAL zero)
+  message(FATAL_ERROR "the seed after 2^64-1 is not 0:\n${out}${zero}")
+endif()
+run(0 --seed 9 --count 300 --jobs 1)
+set(single "${out}")
+foreach(jobs 2 3)
+  run(0 --seed 9 --count 300 --jobs ${jobs})
+  if(NOT out STREQUAL single)
+    message(FATAL_ERROR "--jobs ${jobs} printed other lines than --jobs 1")
+  endif()
+endforeach()
+
+# Every puzzle checked by the independent solver, a few thousand per level.
+foreach(level leicht schwer)
+  run(0 --verify --level ${level} --count 2000 --seed 77)
+  expect_match("${out}" "^verified 2000 puzzles: 0 failures\n$" "verify ${level}")
+endforeach()
+
+# A failed write stops the run at once with one line.
+execute_process(COMMAND "${GEN}" --count 10000000 --jobs 2 OUTPUT_FILE /dev/full
+                RESULT_VARIABLE code ERROR_VARIABLE err TIMEOUT 60)
+if(NOT code EQUAL 1 OR NOT err MATCHES "^kalmotre-gen: cannot write the output: [^\n]+\n$")
+  message(FATAL_ERROR "writing to /dev/full: exit ${code}\n${err}")
+endif()
+
 # Replay: all-zero draws at "Leicht" take exactly 1203 and give the relabelled base grid.
 set(draws "${WORK}/zeros.txt")
 string(REPEAT "0\n" 1203 zeros)
@@ -54,10 +90,24 @@ run(1 --draws "${WORK}/bad.txt")
 expect_match("${err}" "line 2: '1.0' is outside" "value out of range")
 run(1 --draws "${WORK}/missing.txt")
 expect_match("${err}" "cannot read" "missing file")
+run(1 --draws "${WORK}")
+expect_match("${err}" "line 1 could not be read" "a directory")
+# A file without end: one over-long line is read and named, and the error quotes a short excerpt.
+run(1 --draws /dev/zero)
+expect_match("${err}" "^kalmotre-gen: '/dev/zero': line 1: '(\\\\x00)+'\\.\\.\\. is longer than 64 bytes\n$"
+             "endless file")
 
 # Wrong arguments: usage on stderr, exit 2.
 run(2 --count)
 expect_match("${err}" "usage: kalmotre-gen" "usage")
 run(2 --level mittel)
+# (An empty argument does not survive a list expansion, so this one is spelt out.)
+execute_process(COMMAND "${GEN}" --draws "" RESULT_VARIABLE code ERROR_VARIABLE err)
+if(NOT code EQUAL 2 OR NOT err MATCHES "^kalmotre-gen: --draws: no file name\n")
+  message(FATAL_ERROR "--draws \"\": exit ${code}\n${err}")
+endif()
+foreach(seed 1.5 1e3 1e17 -5 18446744073709551616)
+  run(2 --seed ${seed})
+endforeach()
 run(0 --help)
 expect_match("${out}" "usage: kalmotre-gen" "help")

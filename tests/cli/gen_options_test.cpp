@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <sstream>
+
+#include "cli/draws_reader.h"
+#include "cli/verify.h"
+#include "support/boards.h"
 
 namespace kalmotre::cli {
 namespace {
@@ -11,55 +16,191 @@ TEST(GenOptions, DefaultsAndEveryOption) {
   const auto defaults = std::get<GenOptions>(parseGenOptions({}));
   EXPECT_EQ(defaults.level, Level::Schwer);
   EXPECT_EQ(defaults.count, 1);
-  EXPECT_FALSE(defaults.seed || defaults.drawsFile);
+  EXPECT_FALSE(defaults.seed || defaults.drawsFile || defaults.verify);
+  EXPECT_EQ(defaults.jobs, 0);
 
   const auto options =
-      std::get<GenOptions>(parseGenOptions({"--level", "leicht", "--count", "5", "--seed", "1.5"}));
+      std::get<GenOptions>(parseGenOptions({"--level", "leicht", "--count", "5", "--seed",
+                                            "18446744073709551615", "--jobs", "3", "--verify"}));
   EXPECT_EQ(options.level, Level::Leicht);
   EXPECT_EQ(options.count, 5);
-  EXPECT_EQ(options.seed, 1.5);
+  EXPECT_EQ(options.seed, std::numeric_limits<std::uint64_t>::max());
+  EXPECT_EQ(options.jobs, 3);
+  EXPECT_TRUE(options.verify);
+  EXPECT_EQ(std::get<GenOptions>(parseGenOptions({"--seed", "0007"})).seed, 7U);
   EXPECT_EQ(std::get<GenOptions>(parseGenOptions({"--draws", "f.txt"})).drawsFile, "f.txt");
 }
 
-TEST(GenOptions, WrongArgumentsAreUsageErrors) {
-  const std::vector<std::vector<std::string>> wrong = {
-      {"--level"},
-      {"--level", "mittel"},
-      {"--count", "0"},
-      {"--count", "-3"},
-      {"--count", "5x"},
-      {"--count", "99999999999999999999"},
-      {"--seed", "abc"},
-      {"--seed", "1e999"},
-      {"--seed", ""},
-      {"puzzle"},
-      {"--draws", "f", "--count", "2"},
-      {"--draws", "f", "--seed", "1"},
+TEST(GenOptions, WrongArgumentsAreUsageErrorsQuotingAShortEscapedExcerpt) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;  // empty: any message
   };
-  for (const auto& args : wrong) {
-    EXPECT_TRUE(std::holds_alternative<UsageError>(parseGenOptions(args))) << args[0];
+  const std::vector<Case> wrong = {
+      {{"--level"}, "--level needs a value"},
+      {{"--level", "mittel"}, "--level takes leicht or schwer, not 'mittel'"},
+      {{"--count", "0"}, ""},
+      {{"--count", "-3"}, ""},
+      {{"--count", "+3"}, ""},
+      {{"--count", "5x"}, ""},
+      {{"--count", "99999999999999999999"}, ""},
+      // A seed is an unsigned 64-bit decimal whole number and nothing else.
+      {{"--seed", "abc"}, ""},
+      {{"--seed", "1.5"}, ""},
+      {{"--seed", "1e3"}, ""},
+      {{"--seed", "1e17"}, ""},
+      {{"--seed", "-5"}, ""},
+      {{"--seed", "+5"}, ""},
+      {{"--seed", " 5"}, ""},
+      {{"--seed", "0x10"}, ""},
+      {{"--seed", "18446744073709551616"}, ""},
+      {{"--seed", ""}, ""},
+      {{"--jobs", "0"}, ""},
+      {{"--jobs", "257"}, ""},
+      {{"--draws", ""}, "--draws: no file name"},
+      {{"puzzle"}, "unknown argument 'puzzle'"},
+      {{std::string("\x1b[2J\n\xff'\\", 8)}, "unknown argument '\\x1b[2J\\x0a\\xff\\'\\\\'"},
+      {{std::string(100'000, 'x')}, "unknown argument 'xxxxxxxxxxxxxxxxxxxx'..."},
+      {{"--seed", std::string(100'000, '1')},
+       "--seed takes a whole number from 0 to 18446744073709551615, not '11111111111111111111'..."},
+      {{"--draws", "f", "--count", "2"}, ""},
+      {{"--draws", "f", "--seed", "1"}, ""},
+      {{"--draws", "f", "--jobs", "1"}, ""},
+      {{"--draws", "f", "--verify"}, ""},
+  };
+  for (const Case& c : wrong) {
+    const auto result = parseGenOptions(c.args);
+    ASSERT_TRUE(std::holds_alternative<UsageError>(result)) << c.args[0];
+    if (!c.message.empty()) {
+      EXPECT_EQ(std::get<UsageError>(result).message, c.message);
+    }
   }
 }
 
+// Every number up to the end of the file or the first bad line, and that line's problem.
+std::pair<std::vector<double>, std::string> readAll(std::istream& in) {
+  DrawsReader reader(in);
+  std::vector<double> draws;
+  while (const std::optional<double> u = reader.next()) draws.push_back(*u);
+  return {draws, reader.error()};
+}
+
 TEST(DrawsFile, ReadsEachNumberExactlyAndNamesTheFirstBadLine) {
-  std::istringstream good("0.5\n\n  0.1234567890123456789  \r\n0\n0.9999999999999999\n");
-  const auto draws = std::get<std::vector<double>>(readDraws(good));
+  std::istringstream good("0.5\n\n  0.1234567890123456789  \r\n0\n0.9999999999999999");
+  const auto [draws, error] = readAll(good);
   EXPECT_EQ(draws, (std::vector<double>{0.5, 0.1234567890123456789, 0.0, 0.9999999999999999}));
+  EXPECT_EQ(error, "");
 
   struct Case {
-    const char* text;
-    const char* message;
+    std::string text;
+    std::string message;
   };
-  for (const Case c : {Case{"0.5\n1\n", "line 2: '1' is outside 0 <= u < 1"},
-                       Case{"-0.1\n", "line 1: '-0.1' is outside 0 <= u < 1"},
-                       Case{"0.2\nzwei\n", "line 2: 'zwei' is not a decimal number"},
-                       Case{"0.2 0.3\n", "line 1: '0.2 0.3' is not a decimal number"},
-                       Case{"nan\n", "line 1: 'nan' is not a decimal number"}}) {
+  const std::string longest(DrawsReader::kLongestLine, ' ');
+  for (const Case& c : {
+           Case{"0.5\n1\n", "line 2: '1' is outside 0 <= u < 1"},
+           Case{"-0.1\n", "line 1: '-0.1' is outside 0 <= u < 1"},
+           Case{"0.2\nzwei\n", "line 2: 'zwei' is not a decimal number"},
+           Case{"0.2 0.3\n", "line 1: '0.2 0.3' is not a decimal number"},
+           Case{"nan\n", "line 1: 'nan' is not a decimal number"},
+           Case{"0.1\n\x01\xfe\n", "line 2: '\\x01\\xfe' is not a decimal number"},
+           Case{longest + "\n" + longest + " \n",
+                "line 2: '                    '... is longer than 64 bytes"},
+           Case{"0.1\n" + std::string(100'000, '\0'),
+                "line 2: '\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00"
+                "\\x00\\x00\\x00\\x00\\x00\\x00'... is longer than 64 bytes"},
+       }) {
     std::istringstream in(c.text);
-    const auto result = readDraws(in);
-    ASSERT_TRUE(std::holds_alternative<DrawsError>(result)) << c.text;
-    EXPECT_EQ(std::get<DrawsError>(result).message, c.message);
+    const auto [draws, error] = readAll(in);
+    EXPECT_EQ(error, c.message) << c.text.substr(0, 20);
   }
+}
+
+// A replay reads only the numbers it draws: a file without end (/dev/zero) costs one line's
+// worth, and whatever follows the last draw is never looked at.
+TEST(DrawsFile, ReadsOnlyWhatIsDrawn) {
+  class EndlessZeros : public std::streambuf {
+   public:
+    long long handedOut = 0;
+
+   protected:
+    int_type underflow() override {
+      handedOut += static_cast<long long>(block_.size());
+      setg(block_.data(), block_.data(), block_.data() + block_.size());
+      return traits_type::to_int_type(block_[0]);
+    }
+
+   private:
+    std::array<char, 256> block_{};
+  } zeros;
+  std::istream endless(&zeros);
+  DrawsReader reader(endless);
+  EXPECT_FALSE(reader.next());
+  EXPECT_NE(reader.error(), "");
+  EXPECT_LE(zeros.handedOut, 256);
+
+  // A file that fails while being read (a directory does) is an error, not an escape.
+  class Failing : public std::streambuf {
+   protected:
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+  } failing;
+  std::istream broken(&failing);
+  DrawsReader brokenReader(broken);
+  EXPECT_FALSE(brokenReader.next());
+  EXPECT_EQ(brokenReader.error(), "line 1 could not be read");
+
+  std::istringstream in("0.5\n0.25\nkeine Zahl\n");
+  DrawsReader lazy(in);
+  ReaderRandomSource random(lazy);
+  EXPECT_EQ(random.next(), 0.5);
+  EXPECT_EQ(random.next(), 0.25);
+  EXPECT_THROW(random.next(), DrawsFileError);
+
+  std::istringstream shortFile("0.5\n");
+  DrawsReader shortReader(shortFile);
+  ReaderRandomSource shortRandom(shortReader);
+  shortRandom.next();
+  try {
+    shortRandom.next();
+    FAIL() << "a draw past the end of the file";
+  } catch (const DrawsExhausted& exhausted) {
+    EXPECT_EQ(exhausted.used(), 1);
+  }
+}
+
+// The judge of --verify must itself tell a sound puzzle from every kind of unsound one.
+TEST(Verify, TellsEachFaultOfAPuzzle) {
+  const std::string solution = test::kBaseRows;
+  const std::string sound = test::kPlayablePuzzle;
+  struct Case {
+    std::string puzzle;
+    std::string solution;
+    std::string problem;
+  };
+  std::string swapped = solution;
+  std::swap(swapped[0], swapped[1]);
+  std::string wrongClue = sound;
+  wrongClue[2] = '1';
+  const std::string empty(81, '.');
+  // Unique, but only with far more than hidden singles.
+  const std::string hard =
+      "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..";
+  const std::string hardSolution =
+      "812753649943682175675491283154237896369845721287169534521974368438526917796318452";
+  for (const Case& c : {
+           Case{sound, solution, ""},
+           Case{solution, solution, ""},
+           Case{sound, swapped, "the solution is not a valid grid"},
+           Case{sound, solution.substr(1), "the solution is not a valid grid"},
+           Case{wrongClue, solution, "the clue at row 1, column 3 disagrees with the solution"},
+           Case{empty, solution, "the puzzle has 2 solutions"},
+           Case{"2" + std::string(80, '2'), solution,
+                "the clue at row 1, column 2 disagrees with the solution"},
+           Case{hard, hardSolution, "the game's solver does not complete the puzzle in 10 cycles"},
+       }) {
+    EXPECT_EQ(verifyPuzzle(c.puzzle, c.solution), c.problem) << c.puzzle;
+  }
+  EXPECT_EQ(countSolutions("11" + empty.substr(2), 2), 0);
+  EXPECT_EQ(countSolutions(empty, 2), 2);
 }
 
 }  // namespace

@@ -128,8 +128,22 @@ TEST_F(MainFormTest, PlusStepsThroughTheDigitsAndTypedDigitsDrawOnce) {
   EXPECT_EQ(s.board.background(41), colors::kYellow) << "later changes do not follow it";
   fresh.btnPlus_Click();
   EXPECT_EQ(s.txtShow, "6");
-  EXPECT_TRUE(fresh.playerEditedShowText("ab"));
-  EXPECT_EQ(s.txtShow, "a") << "one character at most";
+  // One whole character at most, however many bytes it takes; never part of one.
+  const std::pair<std::string, std::string> kept[] = {
+      {"ab", "a"},
+      {"\xC3\xA4\xC3\xB6", "\xC3\xA4"},
+      {"\xE2\x82\xAC\x80\x80", "\xE2\x82\xAC"},
+      {"\xF0\x9F\x98\x80\x80\x80\x80", "\xF0\x9F\x98\x80"},
+      {"\xC3" + std::string(5000, '\xA4'), "\xC3\xA4"},
+      {"\xA4\xA4", ""},
+      {"\xE2\x82", ""},
+      {"\xE2\x82x", ""},
+      {"\xFF\x80", ""},
+  };
+  for (const auto& [typed, shown] : kept) {
+    EXPECT_TRUE(fresh.playerEditedShowText(typed));
+    EXPECT_EQ(s.txtShow, shown) << typed.size() << " bytes";
+  }
 }
 
 TEST_F(MainFormTest, RestartPutsTheHandedOutPuzzleBackThroughTheCascade) {

@@ -1,0 +1,86 @@
+// Reading draws lazily, with a bound on every line.
+#include "cli/draws_reader.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <exception>
+#include <string_view>
+
+#include "cli/excerpt.h"
+
+namespace kalmotre::cli {
+
+namespace {
+
+std::string_view trim(std::string_view s) {
+  const auto first = s.find_first_not_of(" \t\r");
+  if (first == std::string_view::npos) return {};
+  const auto last = s.find_last_not_of(" \t\r");
+  return s.substr(first, last - first + 1);
+}
+
+// The whole text as a finite double, or nothing.
+std::optional<double> parseNumber(std::string_view text) {
+  double value = 0;
+  const char* begin = text.data();
+  const char* end = text.data() + text.size();
+  if (begin != end && *begin == '+') ++begin;
+  const auto [ptr, ec] = std::from_chars(begin, end, value);
+  if (ec != std::errc{} || ptr != end || begin == end || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::optional<double> DrawsReader::next() {
+  // A read error (a directory, a failing disk) surfaces as an exception from the buffer.
+  try {
+    return readNext();
+  } catch (const std::exception&) {
+    error_ = "line " + std::to_string(lineNumber_) + " could not be read";
+    return std::nullopt;
+  }
+}
+
+std::optional<double> DrawsReader::readNext() {
+  using Traits = std::istream::traits_type;
+  std::streambuf* buffer = in_.rdbuf();
+  while (error_.empty() && !atEnd_ && buffer != nullptr) {
+    std::array<char, kLongestLine> bytes{};
+    std::size_t length = 0;
+    ++lineNumber_;
+    Traits::int_type c = buffer->sbumpc();
+    for (; !Traits::eq_int_type(c, Traits::eof()) && c != '\n'; c = buffer->sbumpc()) {
+      if (length == kLongestLine) {
+        error_ = "line " + std::to_string(lineNumber_) + ": " +
+                 excerpt(std::string_view(bytes.data(), length)) + " is longer than " +
+                 std::to_string(kLongestLine) + " bytes";
+        return std::nullopt;
+      }
+      bytes[length++] = Traits::to_char_type(c);
+    }
+    atEnd_ = Traits::eq_int_type(c, Traits::eof());
+    const std::string_view text = trim(std::string_view(bytes.data(), length));
+    if (text.empty()) continue;
+    const std::optional<double> u = parseNumber(text);
+    const std::string where = "line " + std::to_string(lineNumber_) + ": " + excerpt(text);
+    if (!u) {
+      error_ = where + " is not a decimal number";
+    } else if (*u < 0.0 || *u >= 1.0) {
+      error_ = where + " is outside 0 <= u < 1";
+    } else {
+      return u;
+    }
+  }
+  return std::nullopt;
+}
+
+double ReaderRandomSource::draw() {
+  if (const std::optional<double> u = reader_.next()) return *u;
+  if (!reader_.error().empty()) throw DrawsFileError(reader_.error());
+  // This draw was counted already but never made.
+  throw DrawsExhausted(drawCount() - 1);
+}
+
+}  // namespace kalmotre::cli
