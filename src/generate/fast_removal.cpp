@@ -60,7 +60,7 @@ struct DrawnCells {
 class FastCarver {
  public:
   explicit FastCarver(Carving& carving)
-      : carving_(carving), board_(SolverBoard::fromDigits(carving.cells)) {}
+      : carving_(carving), grid_(SolverBoard::fromDigits(carving.cells)), board_(grid_) {}
 
   void removeForcedClues() {
     ForcingTests tests;
@@ -160,7 +160,7 @@ class FastCarver {
     const TrialPlace& at = trialPlaceOf(cell);
     // The units of the cell lose its digit, so only the other units of a peer can close it.
     auto closed = [&](CellIndex peer) {
-      if (!board_.isEmptyText(peer)) return true;
+      if (!board_.isOpen(peer)) return true;
       const TrialPlace& p = trialPlaceOf(peer);
       const std::uint16_t seen = (p.row == at.row ? 0 : board_.rowDigits(p.row)) |
                                  (p.column == at.column ? 0 : board_.columnDigits(p.column)) |
@@ -183,8 +183,8 @@ class FastCarver {
       keepRemoval(cell, cyclesNeeded_ + 1);
       return true;
     }
-    TrialSolver trial = board_;
-    trial.blankSoleDigit(cell, carving_.state.solution[cell]);
+    GridTrialSolver trial = board_;
+    trial.blank(cell);
     int needed = 0;  // cycles that complete the board without the cell; 0: not within the limit
     for (int t = 1; t <= kTrialCycles; ++t) {
       if (!trial.cycle()) break;
@@ -192,7 +192,7 @@ class FastCarver {
         needed = t;
         break;
       }
-      if (!trial.isEmptyText(cell) && t + cyclesNeeded_ <= kTrialCycles) {
+      if (!trial.isOpen(cell) && t + cyclesNeeded_ <= kTrialCycles) {
         needed = t + cyclesNeeded_;  // at most that many; the exact count is not worth its cycles
         break;
       }
@@ -206,15 +206,16 @@ class FastCarver {
   }
 
   void keepRemoval(CellIndex cell, int cyclesNeeded) {
-    board_.blankSoleDigit(cell, carving_.state.solution[cell]);
+    board_.blank(cell);
     carving_.at(cell) = 0;
     cyclesNeeded_ = cyclesNeeded;
   }
 
   Carving& carving_;
-  TrialSolver board_;     // the board as carved so far
-  int cyclesNeeded_ = 0;  // at least as many cycles as the search needs to complete board_
-  CellMask failed_;       // cells whose trial failed
+  const GridTrialSolver::Grid grid_;
+  GridTrialSolver board_;  // the board as carved so far
+  int cyclesNeeded_ = 0;   // at least as many cycles as the search needs to complete board_
+  CellMask failed_;        // cells whose trial failed
 };
 
 }  // namespace

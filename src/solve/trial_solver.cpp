@@ -163,6 +163,87 @@ bool TrialSolver::cycle(Fills* fills) {
   return anyFill != 0;
 }
 
+GridTrialSolver::Grid::Grid(const SolverBoard& complete) {
+  for (CellIndex c = 0; c < kCells; ++c) {
+    const Place& p = placeOf(c);
+    digitBits[p.word] |= std::uint64_t{1}
+                         << (complete.digit[static_cast<std::size_t>(c)] + p.shift);
+  }
+}
+
+GridTrialSolver::GridTrialSolver(const Grid& grid) : grid_(&grid) {
+  rowDigits_.fill(kAllDigitBits);
+  columnDigits_.fill(kAllDigitBits);
+  blockDigits_.fill(kAllDigitBits);
+}
+
+void GridTrialSolver::blank(CellIndex cell) {
+  const Place& p = placeOf(cell);
+  const auto keep = static_cast<std::uint16_t>(~(grid_->digitBits[p.word] >> p.shift));
+  rowDigits_[p.row] &= keep;
+  columnDigits_[p.column] &= keep;
+  blockDigits_[p.block] &= keep;
+  open_[p.word] |= std::uint64_t{kAllDigitBits} << p.shift;
+  complete_ = false;
+}
+
+bool GridTrialSolver::cycle() {
+  const std::array<std::uint64_t, 27>& own = grid_->digitBits;
+  // Per open cell the digits it could take besides its own, gathered per row, block and column.
+  std::array<std::uint64_t, 3> columnWords, columnStray{};
+  for (int s = 0; s < 3; ++s) {
+    columnWords[s] = columnDigits_[3 * s] | std::uint64_t{columnDigits_[3 * s + 1]} << 16 |
+                     std::uint64_t{columnDigits_[3 * s + 2]} << 32;
+  }
+  std::array<std::uint64_t, 9> rowStray, blockStray;
+  for (int band = 0; band < 3; ++band) {
+    std::array<std::uint64_t, 3> block{};
+    for (int r = 3 * band; r < 3 * band + 3; ++r) {
+      const std::uint64_t row = broadcast(rowDigits_[r]);
+      std::uint64_t inRow = 0;
+      for (int s = 0; s < 3; ++s) {
+        const int w = 3 * r + s;
+        const std::uint64_t stray =
+            ~(row | columnWords[s] | broadcast(blockDigits_[3 * band + s]) | own[w]) & open_[w];
+        inRow |= stray;
+        block[s] |= stray;
+        columnStray[s] |= stray;
+      }
+      rowStray[r] = broadcast(foldLanes(inRow));
+    }
+    for (int s = 0; s < 3; ++s) blockStray[3 * band + s] = broadcast(foldLanes(block[s]));
+  }
+
+  // An open cell's own digit is missing from all its units; it is a single of each unit where
+  // it is not stray.
+  std::array<std::uint64_t, 3> columnGain{};
+  std::uint64_t anyFill = 0, anyOpen = 0;
+  for (int band = 0; band < 3; ++band) {
+    std::array<std::uint64_t, 3> blockGain{};
+    for (int r = 3 * band; r < 3 * band + 3; ++r) {
+      std::uint64_t rowGain = 0;
+      for (int s = 0; s < 3; ++s) {
+        const int w = 3 * r + s;
+        const std::uint64_t fill =
+            own[w] & open_[w] & ~(rowStray[r] & columnStray[s] & blockStray[3 * band + s]);
+        open_[w] &= ~nonZeroLanes(fill);
+        anyOpen |= open_[w];
+        rowGain |= fill;
+        blockGain[s] |= fill;
+        columnGain[s] |= fill;
+      }
+      rowDigits_[r] |= foldLanes(rowGain);
+      anyFill |= rowGain;
+    }
+    for (int s = 0; s < 3; ++s) blockDigits_[3 * band + s] |= foldLanes(blockGain[s]);
+  }
+  for (int k = 0; k < 9; ++k) {
+    columnDigits_[k] |= static_cast<std::uint16_t>(columnGain[k / 3] >> (16 * (k % 3)));
+  }
+  complete_ = anyOpen == 0;
+  return anyFill != 0;
+}
+
 bool runTrialSolver(SolverBoard& board, int cycles) {
   TrialSolver solver(board);
   TrialSolver::Fills fills{};

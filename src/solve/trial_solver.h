@@ -80,6 +80,52 @@ class TrialSolver {
   bool complete_ = false;  // no cell's text is empty
 };
 
+// The trial solver for a board that agrees with a valid grid, as the carving keeps it: a cell is
+// open exactly when its text is empty, and only the grid's digits are ever found. That makes a
+// hidden single simple: where a unit lacks digit d, the grid's cell for d is open and can take d,
+// so d is a single of the unit exactly when no other open cell of the unit can take d. A cycle
+// therefore only gathers, per unit, the digits its open cells could take other than their own
+// grid digit ("stray" digits); a cell is filled when its grid digit is stray in none of its units.
+class GridTrialSolver {
+ public:
+  // The grid's digits in the solver's layout, shared by the carved board and its trials.
+  struct Grid {
+    explicit Grid(const SolverBoard& complete);  // a complete valid grid
+    std::array<std::uint64_t, 27> digitBits{};   // per lane the bit of the cell's digit
+  };
+
+  // The complete grid, every cell filled. `grid` must outlive the solver and its copies.
+  explicit GridTrialSolver(const Grid& grid);
+
+  // Empties a cell and opens it; its units lose its digit.
+  void blank(CellIndex cell);
+
+  // One cycle of search-then-fill, the same finds and fills as TrialSolver::cycle on this board.
+  // Returns whether a cell was filled.
+  bool cycle();
+
+  bool complete() const { return complete_; }
+  bool isOpen(CellIndex cell) const {
+    const TrialPlace& p = trialPlaceOf(cell);
+    return ((open_[p.word] >> p.shift) & 0xFFFF) != 0;
+  }
+  std::uint16_t rowDigits(int row) const { return rowDigits_[static_cast<std::size_t>(row)]; }
+  std::uint16_t columnDigits(int column) const {
+    return columnDigits_[static_cast<std::size_t>(column)];
+  }
+  std::uint16_t blockDigits(int block) const {
+    return blockDigits_[static_cast<std::size_t>(block)];
+  }
+
+ private:
+  const Grid* grid_;
+  std::array<std::uint64_t, 27> open_{};  // all nine digit bits in the lane of an open cell
+  std::array<std::uint16_t, 9> rowDigits_{};
+  std::array<std::uint16_t, 9> columnDigits_{};
+  std::array<std::uint16_t, 9> blockDigits_{};
+  bool complete_ = true;
+};
+
 // runHiddenSingles(board, cycles) without a trace, on the trial solver: the same board and the
 // same answer.
 bool runTrialSolver(SolverBoard& board, int cycles);
