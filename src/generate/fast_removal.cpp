@@ -58,6 +58,12 @@ struct DrawnCells {
 };
 
 class FastCarver {
+  static constexpr std::array<std::uint16_t, 9> allDigits() {
+    std::array<std::uint16_t, 9> digits{};
+    digits.fill(kAllDigitBits);
+    return digits;
+  }
+
  public:
   explicit FastCarver(Carving& carving)
       : carving_(carving), grid_(SolverBoard::fromDigits(carving.cells)), board_(grid_) {}
@@ -108,9 +114,9 @@ class FastCarver {
     bool isFilledAndForced(const FastCarver& carver, CellIndex cell) {
       const bool filled = !carver.carving_.isEmpty(cell);
       const TrialPlace& p = trialPlaceOf(cell);
-      const std::uint16_t row = carver.board_.rowDigits(p.row);
-      const std::uint16_t column = carver.board_.columnDigits(p.column);
-      const std::uint16_t block = carver.board_.blockDigits(p.block);
+      const std::uint16_t row = carver.rowDigits_[p.row];
+      const std::uint16_t column = carver.columnDigits_[p.column];
+      const std::uint16_t block = carver.blockDigits_[p.block];
       const auto seen = static_cast<std::uint16_t>(row | column | block);
       last = filled ? seen : last;
       any |= filled;
@@ -133,7 +139,7 @@ class FastCarver {
     const int block = blockOf(cell);
     auto bothOthersShow = [&](const std::array<int, 3>& blocks) {
       for (int k : blocks) {
-        if (k != block && (board_.blockDigits(k) & bit) == 0) return false;
+        if (k != block && (blockDigits_[k] & bit) == 0) return false;
       }
       return true;
     };
@@ -162,9 +168,9 @@ class FastCarver {
     auto closed = [&](CellIndex peer) {
       if (!board_.isOpen(peer)) return true;
       const TrialPlace& p = trialPlaceOf(peer);
-      const std::uint16_t seen = (p.row == at.row ? 0 : board_.rowDigits(p.row)) |
-                                 (p.column == at.column ? 0 : board_.columnDigits(p.column)) |
-                                 (p.block == at.block ? 0 : board_.blockDigits(p.block));
+      const std::uint16_t seen = (p.row == at.row ? 0 : rowDigits_[p.row]) |
+                                 (p.column == at.column ? 0 : columnDigits_[p.column]) |
+                                 (p.block == at.block ? 0 : blockDigits_[p.block]);
       return (seen & bit) != 0;
     };
     auto onlyOpenCell = [&](const Unit& unit) {
@@ -207,6 +213,11 @@ class FastCarver {
 
   void keepRemoval(CellIndex cell, int cyclesNeeded) {
     board_.blank(cell);
+    const TrialPlace& p = trialPlaceOf(cell);
+    const auto keep = static_cast<std::uint16_t>(~(1u << carving_.state.solution[cell]));
+    rowDigits_[p.row] &= keep;
+    columnDigits_[p.column] &= keep;
+    blockDigits_[p.block] &= keep;
     carving_.at(cell) = 0;
     cyclesNeeded_ = cyclesNeeded;
   }
@@ -214,8 +225,11 @@ class FastCarver {
   Carving& carving_;
   const GridTrialSolver::Grid grid_;
   GridTrialSolver board_;  // the board as carved so far
-  int cyclesNeeded_ = 0;   // at least as many cycles as the search needs to complete board_
-  CellMask failed_;        // cells whose trial failed
+  // Per row, column and block the digits the carved board shows.
+  std::array<std::uint16_t, 9> rowDigits_ = allDigits(), columnDigits_ = allDigits(),
+                               blockDigits_ = allDigits();
+  int cyclesNeeded_ = 0;  // at least as many cycles as the search needs to complete board_
+  CellMask failed_;       // cells whose trial failed
 };
 
 }  // namespace

@@ -3,6 +3,10 @@
 
 #include <bit>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace kalmotre {
 
 namespace {
@@ -163,85 +167,152 @@ bool TrialSolver::cycle(Fills* fills) {
   return anyFill != 0;
 }
 
+namespace {
+
+// Two words of the grid solver's layout, with the few operations its cycle needs: with SSE2 (part
+// of every x86-64 processor) in one register, else as two 64-bit words. Either way only lanes
+// 0..2 of each half carry cells; what lane 3 holds is masked away before it matters.
+#ifdef __SSE2__
+struct Pair {
+  __m128i v;
+};
+inline Pair loadPair(const std::uint64_t* p) {
+  return {_mm_load_si128(reinterpret_cast<const __m128i*>(p))};
+}
+inline void storePair(std::uint64_t* p, Pair x) {
+  _mm_store_si128(reinterpret_cast<__m128i*>(p), x.v);
+}
+inline Pair operator&(Pair a, Pair b) {
+  return {_mm_and_si128(a.v, b.v)};
+}
+inline Pair operator|(Pair a, Pair b) {
+  return {_mm_or_si128(a.v, b.v)};
+}
+inline Pair andNot(Pair a, Pair b) {  // a & ~b
+  return {_mm_andnot_si128(b.v, a.v)};
+}
+// Per half, the bits of lanes 0..2 together, in every lane of the half.
+inline Pair gatherLanes(Pair x) {
+  const __m128i f =
+      _mm_or_si128(x.v, _mm_or_si128(_mm_srli_epi64(x.v, 16), _mm_srli_epi64(x.v, 32)));
+  return {_mm_shufflehi_epi16(_mm_shufflelo_epi16(f, 0), 0)};
+}
+// Both halves together, in each half.
+inline Pair joinHalves(Pair x) {
+  return {_mm_or_si128(x.v, _mm_shuffle_epi32(x.v, 0x4E))};
+}
+// `open` without the lanes where `fill` has a bit.
+inline Pair withoutFilled(Pair open, Pair fill) {
+  return {_mm_and_si128(open.v, _mm_cmpeq_epi16(fill.v, _mm_setzero_si128()))};
+}
+inline bool anyBit(Pair x) {
+  return _mm_movemask_epi8(_mm_cmpeq_epi8(x.v, _mm_setzero_si128())) != 0xFFFF;
+}
+#else
+struct Pair {
+  std::uint64_t low, high;
+};
+inline Pair loadPair(const std::uint64_t* p) {
+  return {p[0], p[1]};
+}
+inline void storePair(std::uint64_t* p, Pair x) {
+  p[0] = x.low;
+  p[1] = x.high;
+}
+inline Pair operator&(Pair a, Pair b) {
+  return {a.low & b.low, a.high & b.high};
+}
+inline Pair operator|(Pair a, Pair b) {
+  return {a.low | b.low, a.high | b.high};
+}
+inline Pair andNot(Pair a, Pair b) {
+  return {a.low & ~b.low, a.high & ~b.high};
+}
+inline Pair gatherLanes(Pair x) {
+  return {broadcast(foldLanes(x.low)), broadcast(foldLanes(x.high))};
+}
+inline Pair joinHalves(Pair x) {
+  return {x.low | x.high, x.low | x.high};
+}
+inline Pair withoutFilled(Pair open, Pair fill) {
+  return {open.low & ~nonZeroLanes(fill.low), open.high & ~nonZeroLanes(fill.high)};
+}
+inline bool anyBit(Pair x) {
+  return (x.low | x.high) != 0;
+}
+#endif
+
+constexpr int kPairs = GridTrialSolver::kPairs;
+
+// Per row, block and column the bits of its cells in `cells`: row pairs 3 * g + i and block pairs
+// 3 * g + s in the halves of their bands, column pairs in both halves.
+struct UnitBits {
+  std::array<Pair, 6> rows, blocks;
+  std::array<Pair, 3> columns;
+};
+inline UnitBits gatherUnits(const std::array<Pair, kPairs>& cells) {
+  UnitBits u;
+  std::array<Pair, 3> columns;
+  for (int g = 0; g < 2; ++g) {
+    for (int i = 0; i < 3; ++i) {
+      const int p = 9 * g + 3 * i;
+      u.rows[3 * g + i] = gatherLanes(cells[p] | cells[p + 1] | cells[p + 2]);
+    }
+    for (int s = 0; s < 3; ++s) {
+      const int p = 9 * g + s;
+      const Pair block = cells[p] | cells[p + 3] | cells[p + 6];
+      u.blocks[3 * g + s] = gatherLanes(block);
+      columns[s] = g == 0 ? block : columns[s] | block;
+    }
+  }
+  for (int s = 0; s < 3; ++s) u.columns[s] = joinHalves(columns[s]);
+  return u;
+}
+
+}  // namespace
+
 GridTrialSolver::Grid::Grid(const SolverBoard& complete) {
   for (CellIndex c = 0; c < kCells; ++c) {
-    const Place& p = placeOf(c);
-    digitBits[p.word] |= std::uint64_t{1}
-                         << (complete.digit[static_cast<std::size_t>(c)] + p.shift);
+    digitBits[slotOf(c)] |= std::uint64_t{1}
+                            << (complete.digit[static_cast<std::size_t>(c)] + placeOf(c).shift);
   }
-}
-
-GridTrialSolver::GridTrialSolver(const Grid& grid) : grid_(&grid) {
-  rowDigits_.fill(kAllDigitBits);
-  columnDigits_.fill(kAllDigitBits);
-  blockDigits_.fill(kAllDigitBits);
-}
-
-void GridTrialSolver::blank(CellIndex cell) {
-  const Place& p = placeOf(cell);
-  const auto keep = static_cast<std::uint16_t>(~(grid_->digitBits[p.word] >> p.shift));
-  rowDigits_[p.row] &= keep;
-  columnDigits_[p.column] &= keep;
-  blockDigits_[p.block] &= keep;
-  open_[p.word] |= std::uint64_t{kAllDigitBits} << p.shift;
-  complete_ = false;
 }
 
 bool GridTrialSolver::cycle() {
-  const std::array<std::uint64_t, 27>& own = grid_->digitBits;
-  // Per open cell the digits it could take besides its own, gathered per row, block and column.
-  std::array<std::uint64_t, 3> columnWords, columnStray{};
-  for (int s = 0; s < 3; ++s) {
-    columnWords[s] = columnDigits_[3 * s] | std::uint64_t{columnDigits_[3 * s + 1]} << 16 |
-                     std::uint64_t{columnDigits_[3 * s + 2]} << 32;
+  std::array<Pair, kPairs> open, ownOpen;
+  for (int p = 0; p < kPairs; ++p) {
+    open[p] = loadPair(&open_[2 * p]);
+    ownOpen[p] = loadPair(&grid_->digitBits[2 * p]) & open[p];
   }
-  std::array<std::uint64_t, 9> rowStray, blockStray;
-  for (int band = 0; band < 3; ++band) {
-    std::array<std::uint64_t, 3> block{};
-    for (int r = 3 * band; r < 3 * band + 3; ++r) {
-      const std::uint64_t row = broadcast(rowDigits_[r]);
-      std::uint64_t inRow = 0;
+  // A unit lacks the grid digits of its open cells; a cell can take what all its units lack.
+  const UnitBits missing = gatherUnits(ownOpen);
+  std::array<Pair, kPairs> stray;
+  for (int g = 0; g < 2; ++g) {
+    for (int i = 0; i < 3; ++i) {
       for (int s = 0; s < 3; ++s) {
-        const int w = 3 * r + s;
-        const std::uint64_t stray =
-            ~(row | columnWords[s] | broadcast(blockDigits_[3 * band + s]) | own[w]) & open_[w];
-        inRow |= stray;
-        block[s] |= stray;
-        columnStray[s] |= stray;
+        const int p = 9 * g + 3 * i + s;
+        stray[p] = andNot(open[p], ownOpen[p]) & missing.rows[3 * g + i] &
+                   missing.blocks[3 * g + s] & missing.columns[s];
       }
-      rowStray[r] = broadcast(foldLanes(inRow));
     }
-    for (int s = 0; s < 3; ++s) blockStray[3 * band + s] = broadcast(foldLanes(block[s]));
   }
-
-  // An open cell's own digit is missing from all its units; it is a single of each unit where
-  // it is not stray.
-  std::array<std::uint64_t, 3> columnGain{};
-  std::uint64_t anyFill = 0, anyOpen = 0;
-  for (int band = 0; band < 3; ++band) {
-    std::array<std::uint64_t, 3> blockGain{};
-    for (int r = 3 * band; r < 3 * band + 3; ++r) {
-      std::uint64_t rowGain = 0;
+  const UnitBits strays = gatherUnits(stray);
+  Pair anyFill = {}, anyOpen = {};
+  for (int g = 0; g < 2; ++g) {
+    for (int i = 0; i < 3; ++i) {
       for (int s = 0; s < 3; ++s) {
-        const int w = 3 * r + s;
-        const std::uint64_t fill =
-            own[w] & open_[w] & ~(rowStray[r] & columnStray[s] & blockStray[3 * band + s]);
-        open_[w] &= ~nonZeroLanes(fill);
-        anyOpen |= open_[w];
-        rowGain |= fill;
-        blockGain[s] |= fill;
-        columnGain[s] |= fill;
+        const int p = 9 * g + 3 * i + s;
+        const Pair fill = andNot(
+            ownOpen[p], strays.rows[3 * g + i] & strays.blocks[3 * g + s] & strays.columns[s]);
+        const Pair left = withoutFilled(open[p], fill);
+        storePair(&open_[2 * p], left);
+        anyFill = anyFill | fill;
+        anyOpen = anyOpen | left;
       }
-      rowDigits_[r] |= foldLanes(rowGain);
-      anyFill |= rowGain;
     }
-    for (int s = 0; s < 3; ++s) blockDigits_[3 * band + s] |= foldLanes(blockGain[s]);
   }
-  for (int k = 0; k < 9; ++k) {
-    columnDigits_[k] |= static_cast<std::uint16_t>(columnGain[k / 3] >> (16 * (k % 3)));
-  }
-  complete_ = anyOpen == 0;
-  return anyFill != 0;
+  complete_ = !anyBit(anyOpen);
+  return anyBit(anyFill);
 }
 
 bool runTrialSolver(SolverBoard& board, int cycles) {

@@ -86,19 +86,31 @@ class TrialSolver {
 // so d is a single of the unit exactly when no other open cell of the unit can take d. A cycle
 // therefore only gathers, per unit, the digits its open cells could take other than their own
 // grid digit ("stray" digits); a cell is filled when its grid digit is stray in none of its units.
+// The whole state is which cells are open: a unit's digits are those of its filled cells.
+//
+// Layout: the 64-bit words of TrialSolver, two to a 128-bit pair, so that SSE2 treats two at
+// once. Pair 3 * i + s holds row i of the stack s blocks of band 0 (low half) and band 1 (high
+// half); pair 9 + 3 * i + s holds row i of band 2's block in stack s (high half unused). Rows and
+// blocks then gather within a pair's halves, and columns across the pairs of a stack.
 class GridTrialSolver {
  public:
+  static constexpr int kPairs = 18;
+  using Words = std::array<std::uint64_t, 2 * kPairs>;
+
   // The grid's digits in the solver's layout, shared by the carved board and its trials.
   struct Grid {
     explicit Grid(const SolverBoard& complete);  // a complete valid grid
-    std::array<std::uint64_t, 27> digitBits{};   // per lane the bit of the cell's digit
+    alignas(16) Words digitBits{};               // per lane the bit of the cell's digit
   };
 
   // The complete grid, every cell filled. `grid` must outlive the solver and its copies.
-  explicit GridTrialSolver(const Grid& grid);
+  explicit GridTrialSolver(const Grid& grid) : grid_(&grid) {}
 
-  // Empties a cell and opens it; its units lose its digit.
-  void blank(CellIndex cell);
+  // Empties a cell and opens it.
+  void blank(CellIndex cell) {
+    open_[slotOf(cell)] |= std::uint64_t{kAllDigitBits} << trialPlaceOf(cell).shift;
+    complete_ = false;
+  }
 
   // One cycle of search-then-fill, the same finds and fills as TrialSolver::cycle on this board.
   // Returns whether a cell was filled.
@@ -106,23 +118,18 @@ class GridTrialSolver {
 
   bool complete() const { return complete_; }
   bool isOpen(CellIndex cell) const {
-    const TrialPlace& p = trialPlaceOf(cell);
-    return ((open_[p.word] >> p.shift) & 0xFFFF) != 0;
-  }
-  std::uint16_t rowDigits(int row) const { return rowDigits_[static_cast<std::size_t>(row)]; }
-  std::uint16_t columnDigits(int column) const {
-    return columnDigits_[static_cast<std::size_t>(column)];
-  }
-  std::uint16_t blockDigits(int block) const {
-    return blockDigits_[static_cast<std::size_t>(block)];
+    return ((open_[slotOf(cell)] >> trialPlaceOf(cell).shift) & 0xFFFF) != 0;
   }
 
  private:
+  static constexpr std::size_t slotOf(CellIndex cell) {
+    const int row = rowOf(cell), band = row / 3;
+    return static_cast<std::size_t>(2 * (9 * (band / 2) + 3 * (row % 3) + columnOf(cell) / 3) +
+                                    band % 2);
+  }
+
   const Grid* grid_;
-  std::array<std::uint64_t, 27> open_{};  // all nine digit bits in the lane of an open cell
-  std::array<std::uint16_t, 9> rowDigits_{};
-  std::array<std::uint16_t, 9> columnDigits_{};
-  std::array<std::uint16_t, 9> blockDigits_{};
+  alignas(16) Words open_{};  // all nine digit bits in the lane of an open cell
   bool complete_ = true;
 };
 
