@@ -12,9 +12,10 @@ namespace kalmotre {
 // Digits as bits 1..9 of a 16-bit mask.
 inline constexpr std::uint16_t kAllDigitBits = 0x3FE;
 
-// Where the trial solver keeps a cell: its units, and word 3 * row + column / 3, bits from `shift`.
+// Where the trial solvers keep a cell: its units, word 3 * row + column / 3 (TrialSolver) or
+// `slot` (GridTrialSolver), bits from `shift`.
 struct TrialPlace {
-  std::uint8_t row, column, block, word, shift;
+  std::uint8_t row, column, block, word, shift, slot;
 };
 
 inline constexpr std::array<TrialPlace, kCells> kTrialPlaces = [] {
@@ -22,9 +23,12 @@ inline constexpr std::array<TrialPlace, kCells> kTrialPlaces = [] {
   for (CellIndex c = 0; c < kCells; ++c) {
     const int row = rowOf(c), column = columnOf(c);
     places[static_cast<std::size_t>(c)] = {
-        static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(column),
-        static_cast<std::uint8_t>(blockOf(c)), static_cast<std::uint8_t>(3 * row + column / 3),
-        static_cast<std::uint8_t>(16 * (column % 3))};
+        static_cast<std::uint8_t>(row),
+        static_cast<std::uint8_t>(column),
+        static_cast<std::uint8_t>(blockOf(c)),
+        static_cast<std::uint8_t>(3 * row + column / 3),
+        static_cast<std::uint8_t>(16 * (column % 3)),
+        static_cast<std::uint8_t>(2 * (9 * (row / 6) + 3 * (row % 3) + column / 3) + row / 3 % 2)};
   }
   return places;
 }();
@@ -122,11 +126,7 @@ class GridTrialSolver {
   }
 
  private:
-  static constexpr std::size_t slotOf(CellIndex cell) {
-    const int row = rowOf(cell), band = row / 3;
-    return static_cast<std::size_t>(2 * (9 * (band / 2) + 3 * (row % 3) + columnOf(cell) / 3) +
-                                    band % 2);
-  }
+  static constexpr std::size_t slotOf(CellIndex cell) { return trialPlaceOf(cell).slot; }
 
   const Grid* grid_;
   alignas(16) Words open_{};  // all nine digit bits in the lane of an open cell
