@@ -1,4 +1,5 @@
-// The trial solver: candidates counted per unit in 16-bit lanes, three cells to a word.
+// The trial solvers: candidates counted per unit in 16-bit lanes, three cells to a word; the
+// grid-board solver two such words at a time.
 #include "solve/trial_solver.h"
 
 #include <bit>

@@ -1,5 +1,7 @@
 // The hidden-single search once more, laid out for the generator's removal trials: the same
 // cycles, the same finds and the same fills as runHiddenSingles, in a fraction of the time.
+// TrialSolver takes any board; GridTrialSolver, which the carving runs, only a board that agrees
+// with a valid grid, and is faster still.
 #pragma once
 
 #include <array>
