@@ -170,76 +170,73 @@ bool TrialSolver::cycle(Fills* fills) {
 
 namespace {
 
-// Two words of the grid solver's layout, with the few operations its cycle needs: with SSE2 (part
-// of every x86-64 processor) in one register, else as two 64-bit words. Either way only lanes
+// Two words of the grid solver's layout, with the few operations its cycle needs: as two 64-bit
+// words, and with SSE2 (part of every x86-64 processor) in one register. Either way only lanes
 // 0..2 of each half carry cells; what lane 3 holds is masked away before it matters.
+struct WordPair {
+  static WordPair load(const std::uint64_t* p) { return {p[0], p[1]}; }
+  std::uint64_t low, high;
+};
+inline void storePair(std::uint64_t* p, WordPair x) {
+  p[0] = x.low;
+  p[1] = x.high;
+}
+inline WordPair operator&(WordPair a, WordPair b) {
+  return {a.low & b.low, a.high & b.high};
+}
+inline WordPair operator|(WordPair a, WordPair b) {
+  return {a.low | b.low, a.high | b.high};
+}
+inline WordPair andNot(WordPair a, WordPair b) {
+  return {a.low & ~b.low, a.high & ~b.high};
+}
+inline WordPair gatherLanes(WordPair x) {
+  return {broadcast(foldLanes(x.low)), broadcast(foldLanes(x.high))};
+}
+inline WordPair joinHalves(WordPair x) {
+  return {x.low | x.high, x.low | x.high};
+}
+inline WordPair withoutFilled(WordPair open, WordPair fill) {
+  return {open.low & ~nonZeroLanes(fill.low), open.high & ~nonZeroLanes(fill.high)};
+}
+inline bool anyBit(WordPair x) {
+  return (x.low | x.high) != 0;
+}
 #ifdef __SSE2__
-struct Pair {
+struct SsePair {
+  static SsePair load(const std::uint64_t* p) {
+    return {_mm_load_si128(reinterpret_cast<const __m128i*>(p))};
+  }
   __m128i v;
 };
-inline Pair loadPair(const std::uint64_t* p) {
-  return {_mm_load_si128(reinterpret_cast<const __m128i*>(p))};
-}
-inline void storePair(std::uint64_t* p, Pair x) {
+inline void storePair(std::uint64_t* p, SsePair x) {
   _mm_store_si128(reinterpret_cast<__m128i*>(p), x.v);
 }
-inline Pair operator&(Pair a, Pair b) {
+inline SsePair operator&(SsePair a, SsePair b) {
   return {_mm_and_si128(a.v, b.v)};
 }
-inline Pair operator|(Pair a, Pair b) {
+inline SsePair operator|(SsePair a, SsePair b) {
   return {_mm_or_si128(a.v, b.v)};
 }
-inline Pair andNot(Pair a, Pair b) {  // a & ~b
+inline SsePair andNot(SsePair a, SsePair b) {  // a & ~b
   return {_mm_andnot_si128(b.v, a.v)};
 }
 // Per half, the bits of lanes 0..2 together, in every lane of the half.
-inline Pair gatherLanes(Pair x) {
+inline SsePair gatherLanes(SsePair x) {
   const __m128i f =
       _mm_or_si128(x.v, _mm_or_si128(_mm_srli_epi64(x.v, 16), _mm_srli_epi64(x.v, 32)));
   return {_mm_shufflehi_epi16(_mm_shufflelo_epi16(f, 0), 0)};
 }
 // Both halves together, in each half.
-inline Pair joinHalves(Pair x) {
+inline SsePair joinHalves(SsePair x) {
   return {_mm_or_si128(x.v, _mm_shuffle_epi32(x.v, 0x4E))};
 }
 // `open` without the lanes where `fill` has a bit.
-inline Pair withoutFilled(Pair open, Pair fill) {
+inline SsePair withoutFilled(SsePair open, SsePair fill) {
   return {_mm_and_si128(open.v, _mm_cmpeq_epi16(fill.v, _mm_setzero_si128()))};
 }
-inline bool anyBit(Pair x) {
+inline bool anyBit(SsePair x) {
   return _mm_movemask_epi8(_mm_cmpeq_epi8(x.v, _mm_setzero_si128())) != 0xFFFF;
-}
-#else
-struct Pair {
-  std::uint64_t low, high;
-};
-inline Pair loadPair(const std::uint64_t* p) {
-  return {p[0], p[1]};
-}
-inline void storePair(std::uint64_t* p, Pair x) {
-  p[0] = x.low;
-  p[1] = x.high;
-}
-inline Pair operator&(Pair a, Pair b) {
-  return {a.low & b.low, a.high & b.high};
-}
-inline Pair operator|(Pair a, Pair b) {
-  return {a.low | b.low, a.high | b.high};
-}
-inline Pair andNot(Pair a, Pair b) {
-  return {a.low & ~b.low, a.high & ~b.high};
-}
-inline Pair gatherLanes(Pair x) {
-  return {broadcast(foldLanes(x.low)), broadcast(foldLanes(x.high))};
-}
-inline Pair joinHalves(Pair x) {
-  return {x.low | x.high, x.low | x.high};
-}
-inline Pair withoutFilled(Pair open, Pair fill) {
-  return {open.low & ~nonZeroLanes(fill.low), open.high & ~nonZeroLanes(fill.high)};
-}
-inline bool anyBit(Pair x) {
-  return (x.low | x.high) != 0;
 }
 #endif
 
@@ -247,12 +244,14 @@ constexpr int kPairs = GridTrialSolver::kPairs;
 
 // Per row, block and column the bits of its cells in `cells`: row pairs 3 * g + i and block pairs
 // 3 * g + s in the halves of their bands, column pairs in both halves.
+template <typename Pair>
 struct UnitBits {
   std::array<Pair, 6> rows, blocks;
   std::array<Pair, 3> columns;
 };
-inline UnitBits gatherUnits(const std::array<Pair, kPairs>& cells) {
-  UnitBits u;
+template <typename Pair>
+UnitBits<Pair> gatherUnits(const std::array<Pair, kPairs>& cells) {
+  UnitBits<Pair> u;
   std::array<Pair, 3> columns;
   for (int g = 0; g < 2; ++g) {
     for (int i = 0; i < 3; ++i) {
@@ -280,13 +279,26 @@ GridTrialSolver::Grid::Grid(const SolverBoard& complete) {
 }
 
 bool GridTrialSolver::cycle() {
+#ifdef __SSE2__
+  return cycleWith<SsePair>();
+#else
+  return cycleWith<WordPair>();
+#endif
+}
+
+bool GridTrialSolver::cycleOnWords() {
+  return cycleWith<WordPair>();
+}
+
+template <typename Pair>
+bool GridTrialSolver::cycleWith() {
   std::array<Pair, kPairs> open, ownOpen;
   for (int p = 0; p < kPairs; ++p) {
-    open[p] = loadPair(&open_[2 * p]);
-    ownOpen[p] = loadPair(&grid_->digitBits[2 * p]) & open[p];
+    open[p] = Pair::load(&open_[2 * p]);
+    ownOpen[p] = Pair::load(&grid_->digitBits[2 * p]) & open[p];
   }
   // A unit lacks the grid digits of its open cells; a cell can take what all its units lack.
-  const UnitBits missing = gatherUnits(ownOpen);
+  const UnitBits<Pair> missing = gatherUnits(ownOpen);
   std::array<Pair, kPairs> stray;
   for (int g = 0; g < 2; ++g) {
     for (int i = 0; i < 3; ++i) {
@@ -297,7 +309,7 @@ bool GridTrialSolver::cycle() {
       }
     }
   }
-  const UnitBits strays = gatherUnits(stray);
+  const UnitBits<Pair> strays = gatherUnits(stray);
   Pair anyFill = {}, anyOpen = {};
   for (int g = 0; g < 2; ++g) {
     for (int i = 0; i < 3; ++i) {

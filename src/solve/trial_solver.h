@@ -121,6 +121,9 @@ class GridTrialSolver {
   // One cycle of search-then-fill, the same finds and fills as TrialSolver::cycle on this board.
   // Returns whether a cell was filled.
   bool cycle();
+  // The same cycle on plain 64-bit words, which cycle() runs where SSE2 is missing; open to the
+  // tests so that they check it on every machine.
+  bool cycleOnWords();
 
   bool complete() const { return complete_; }
   bool isOpen(CellIndex cell) const {
@@ -129,6 +132,8 @@ class GridTrialSolver {
 
  private:
   static constexpr std::size_t slotOf(CellIndex cell) { return trialPlaceOf(cell).slot; }
+  template <typename Pair>
+  bool cycleWith();
 
   const Grid* grid_;
   alignas(16) Words open_{};  // all nine digit bits in the lane of an open cell
