@@ -58,9 +58,15 @@ struct DrawnCells {
 };
 
 class FastCarver {
+  static constexpr std::array<std::uint16_t, 9> allDigits() {
+    std::array<std::uint16_t, 9> digits{};
+    digits.fill(kAllDigitBits);
+    return digits;
+  }
+
  public:
   explicit FastCarver(Carving& carving)
-      : carving_(carving), board_(SolverBoard::fromDigits(carving.cells)) {}
+      : carving_(carving), grid_(SolverBoard::fromDigits(carving.cells)), board_(grid_) {}
 
   void removeForcedClues() {
     ForcingTests tests;
@@ -108,9 +114,9 @@ class FastCarver {
     bool isFilledAndForced(const FastCarver& carver, CellIndex cell) {
       const bool filled = !carver.carving_.isEmpty(cell);
       const TrialPlace& p = trialPlaceOf(cell);
-      const std::uint16_t row = carver.board_.rowDigits(p.row);
-      const std::uint16_t column = carver.board_.columnDigits(p.column);
-      const std::uint16_t block = carver.board_.blockDigits(p.block);
+      const std::uint16_t row = carver.rowDigits_[p.row];
+      const std::uint16_t column = carver.columnDigits_[p.column];
+      const std::uint16_t block = carver.blockDigits_[p.block];
       const auto seen = static_cast<std::uint16_t>(row | column | block);
       last = filled ? seen : last;
       any |= filled;
@@ -133,7 +139,7 @@ class FastCarver {
     const int block = blockOf(cell);
     auto bothOthersShow = [&](const std::array<int, 3>& blocks) {
       for (int k : blocks) {
-        if (k != block && (board_.blockDigits(k) & bit) == 0) return false;
+        if (k != block && (blockDigits_[k] & bit) == 0) return false;
       }
       return true;
     };
@@ -160,11 +166,11 @@ class FastCarver {
     const TrialPlace& at = trialPlaceOf(cell);
     // The units of the cell lose its digit, so only the other units of a peer can close it.
     auto closed = [&](CellIndex peer) {
-      if (!board_.isEmptyText(peer)) return true;
+      if (!board_.isOpen(peer)) return true;
       const TrialPlace& p = trialPlaceOf(peer);
-      const std::uint16_t seen = (p.row == at.row ? 0 : board_.rowDigits(p.row)) |
-                                 (p.column == at.column ? 0 : board_.columnDigits(p.column)) |
-                                 (p.block == at.block ? 0 : board_.blockDigits(p.block));
+      const std::uint16_t seen = (p.row == at.row ? 0 : rowDigits_[p.row]) |
+                                 (p.column == at.column ? 0 : columnDigits_[p.column]) |
+                                 (p.block == at.block ? 0 : blockDigits_[p.block]);
       return (seen & bit) != 0;
     };
     auto onlyOpenCell = [&](const Unit& unit) {
@@ -183,8 +189,8 @@ class FastCarver {
       keepRemoval(cell, cyclesNeeded_ + 1);
       return true;
     }
-    TrialSolver trial = board_;
-    trial.blankSoleDigit(cell, carving_.state.solution[cell]);
+    GridTrialSolver trial = board_;
+    trial.blank(cell);
     int needed = 0;  // cycles that complete the board without the cell; 0: not within the limit
     for (int t = 1; t <= kTrialCycles; ++t) {
       if (!trial.cycle()) break;
@@ -192,7 +198,7 @@ class FastCarver {
         needed = t;
         break;
       }
-      if (!trial.isEmptyText(cell) && t + cyclesNeeded_ <= kTrialCycles) {
+      if (!trial.isOpen(cell) && t + cyclesNeeded_ <= kTrialCycles) {
         needed = t + cyclesNeeded_;  // at most that many; the exact count is not worth its cycles
         break;
       }
@@ -206,13 +212,22 @@ class FastCarver {
   }
 
   void keepRemoval(CellIndex cell, int cyclesNeeded) {
-    board_.blankSoleDigit(cell, carving_.state.solution[cell]);
+    board_.blank(cell);
+    const TrialPlace& p = trialPlaceOf(cell);
+    const auto keep = static_cast<std::uint16_t>(~(1u << carving_.state.solution[cell]));
+    rowDigits_[p.row] &= keep;
+    columnDigits_[p.column] &= keep;
+    blockDigits_[p.block] &= keep;
     carving_.at(cell) = 0;
     cyclesNeeded_ = cyclesNeeded;
   }
 
   Carving& carving_;
-  TrialSolver board_;     // the board as carved so far
+  const GridTrialSolver::Grid grid_;
+  GridTrialSolver board_;  // the board as carved so far
+  // Per row, column and block the digits the carved board shows.
+  std::array<std::uint16_t, 9> rowDigits_ = allDigits(), columnDigits_ = allDigits(),
+                               blockDigits_ = allDigits();
   int cyclesNeeded_ = 0;  // at least as many cycles as the search needs to complete board_
   CellMask failed_;       // cells whose trial failed
 };

@@ -30,26 +30,39 @@ void MersenneTwister64::seed(std::uint32_t a, std::uint32_t b) {
   constexpr int t = 11, p = (n - t) / 2, q = p + t;
   std::array<std::uint32_t, n> w;
   w.fill(0x8b8b8b8bu);
-  auto at = [&](int k) -> std::uint32_t& { return w[static_cast<std::size_t>(k % n)]; };
+  std::uint32_t* const v = w.data();
+  // Step k touches words k, k + p and k + q, the last two taken modulo n. Run in the three
+  // stretches where neither, only k + q, or both wrap, the steps need no division.
+  constexpr int stretches[4] = {0, n - q, n - p, n};
   // Each step reads the word the step before wrote; it is carried in `last`, not read back.
-  std::uint32_t last = w[n - 1];
-  for (int k = 0; k < n; ++k) {
-    const std::uint32_t r1 = 1664525u * mix(at(k) ^ at(k + p) ^ last);
-    const std::uint32_t r2 = r1 + static_cast<std::uint32_t>(k) +
-                             (k == 0   ? 2u
-                              : k == 1 ? a
-                              : k == 2 ? b
-                                       : 0u);
-    at(k + p) += r1;
-    at(k + q) += r2;
-    at(k) = last = r2;
+  std::uint32_t last = v[n - 1];
+  const std::uint32_t added[3] = {2u, a, b};  // the sequence's length and its two words
+  for (int k = 0; k < 3; ++k) {
+    const std::uint32_t r1 = 1664525u * mix(v[k] ^ v[k + p] ^ last);
+    const std::uint32_t r2 = r1 + static_cast<std::uint32_t>(k) + added[k];
+    v[k + p] += r1;
+    v[k + q] += r2;
+    v[k] = last = r2;
   }
-  for (int k = 0; k < n; ++k) {
-    const std::uint32_t r3 = 1566083941u * mix(at(k) + at(k + p) + last);
-    const std::uint32_t r4 = r3 - static_cast<std::uint32_t>(k);
-    at(k + p) ^= r3;
-    at(k + q) ^= r4;
-    at(k) = last = r4;
+  for (int part = 0; part < 3; ++part) {
+    const int atP = part < 2 ? p : p - n, atQ = part < 1 ? q : q - n;
+    for (int k = part == 0 ? 3 : stretches[part]; k < stretches[part + 1]; ++k) {
+      const std::uint32_t r1 = 1664525u * mix(v[k] ^ v[k + atP] ^ last);
+      const std::uint32_t r2 = r1 + static_cast<std::uint32_t>(k);
+      v[k + atP] += r1;
+      v[k + atQ] += r2;
+      v[k] = last = r2;
+    }
+  }
+  for (int part = 0; part < 3; ++part) {
+    const int atP = part < 2 ? p : p - n, atQ = part < 1 ? q : q - n;
+    for (int k = stretches[part]; k < stretches[part + 1]; ++k) {
+      const std::uint32_t r3 = 1566083941u * mix(v[k] + v[k + atP] + last);
+      const std::uint32_t r4 = r3 - static_cast<std::uint32_t>(k);
+      v[k + atP] ^= r3;
+      v[k + atQ] ^= r4;
+      v[k] = last = r4;
+    }
   }
 
   bool zero = true;

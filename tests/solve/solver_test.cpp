@@ -185,6 +185,30 @@ TEST(Solver, MatchesTheStepByStepSolverOnBoardsOfEveryKind) {
       ASSERT_EQ(trial.digit, literal.digit);
       ASSERT_EQ(trial.emptyText, literal.emptyText);
     }
+    // The carving's grid-board solver, with and without SSE2, on the generated puzzle with more
+    // clues blanked: a board that still agrees with its grid.
+    const GridTrialSolver::Grid grid(SolverBoard::fromDigits(generated.state.solution));
+    const SolverBoard carved = compactOf(boardOf(rows).board);
+    GridTrialSolver start(grid);
+    for (CellIndex i = 0; i < kCells; ++i) {
+      if (carved.emptyText.test(i)) start.blank(i);
+    }
+    for (int cycles = 0; cycles <= 20; ++cycles) {
+      SolverBoard literal = carved;
+      const bool solved = runHiddenSingles(literal, cycles);
+      for (bool onWords : {false, true}) {
+        GridTrialSolver trial = start;
+        for (int k = 0; k < cycles && !trial.complete(); ++k) {
+          if (!(onWords ? trial.cycleOnWords() : trial.cycle())) break;
+        }
+        SCOPED_TRACE(testing::Message() << rows << " seed " << seed << " cycles " << cycles
+                                        << (onWords ? " on words" : ""));
+        ASSERT_EQ(trial.complete(), solved);
+        for (CellIndex i = 0; i < kCells; ++i) {
+          ASSERT_EQ(trial.isOpen(i), literal.emptyText.test(i)) << "cell " << i;
+        }
+      }
+    }
   }
 }
 
