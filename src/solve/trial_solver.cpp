@@ -1,5 +1,5 @@
-// The trial solvers: candidates counted per unit in 16-bit lanes, three cells to a word; the
-// grid-board solver two such words at a time.
+// The grid-board trial solver: per unit the digits its open cells could take, in 16-bit lanes,
+// three cells to a word and two words at a time.
 #include "solve/trial_solver.h"
 
 #include <bit>
@@ -15,24 +15,8 @@ namespace {
 constexpr std::uint64_t kLanes = 0x0000'0001'0001'0001;  // one in each of the three lanes
 constexpr std::uint64_t kLaneMask = 0xFFFF;
 
-using Place = TrialPlace;
-
-constexpr const Place& placeOf(CellIndex cell) {
-  return trialPlaceOf(cell);
-}
-
 constexpr std::uint64_t broadcast(std::uint16_t bits) {
   return bits * kLanes;
-}
-
-// The digits that exactly one of the three lanes has, from the lanes' "seen once" and "seen
-// twice" bits.
-constexpr std::uint16_t singlesAcrossLanes(std::uint64_t once, std::uint64_t twice) {
-  const std::uint64_t o1 = once >> 16, o2 = once >> 32;
-  const std::uint64_t all = once | o1 | o2;
-  const std::uint64_t more =
-      twice | (twice >> 16) | (twice >> 32) | (once & o1) | ((once | o1) & o2);
-  return static_cast<std::uint16_t>(all & ~more & kAllDigitBits);
 }
 
 // Per lane all 16 bits when the lane is not zero. Lanes hold at most bits 1..9, so adding 0x3FF
@@ -45,130 +29,6 @@ constexpr std::uint64_t nonZeroLanes(std::uint64_t bits) {
 constexpr std::uint16_t foldLanes(std::uint64_t bits) {
   return static_cast<std::uint16_t>(bits | (bits >> 16) | (bits >> 32));
 }
-
-// Keeps only the highest bit of each lane. Needed only where a lane has two bits, which a
-// contradictory board alone gives.
-std::uint64_t highestBitPerLane(std::uint64_t bits) {
-  std::uint64_t kept = 0;
-  for (int shift = 0; shift < 48; shift += 16) {
-    const auto lane = static_cast<unsigned>((bits >> shift) & kLaneMask);
-    if (lane != 0) kept |= std::uint64_t{1} << (shift + std::bit_width(lane) - 1);
-  }
-  return kept;
-}
-
-// Whether some lane has two bits or more: with bit 15 set, subtracting one never borrows out of
-// a lane, and x & (x - 1) clears the lowest bit.
-constexpr bool someLaneHasTwoBits(std::uint64_t bits) {
-  return (bits & ((bits | 0x8000 * kLanes) - kLanes) & (kAllDigitBits * kLanes)) != 0;
-}
-
-}  // namespace
-
-TrialSolver::TrialSolver(const SolverBoard& board) {
-  for (CellIndex c = 0; c < kCells; ++c) {
-    const Place& p = placeOf(c);
-    const int d = board.digit[static_cast<std::size_t>(c)];
-    if (d == 0) {
-      open_[p.word] |= std::uint64_t{kAllDigitBits} << p.shift;
-    } else if (d > 0) {
-      const auto bit = static_cast<std::uint16_t>(1u << d);
-      rowDigits_[p.row] |= bit;
-      columnDigits_[p.column] |= bit;
-      blockDigits_[p.block] |= bit;
-    }
-    if (board.emptyText.test(c)) empty_[p.word] |= kLaneMask << p.shift;
-  }
-  complete_ = board.emptyText.empty();
-}
-
-void TrialSolver::blankSoleDigit(CellIndex cell, int digit) {
-  const Place& p = placeOf(cell);
-  const auto keep = static_cast<std::uint16_t>(~(1u << digit));
-  rowDigits_[p.row] &= keep;
-  columnDigits_[p.column] &= keep;
-  blockDigits_[p.block] &= keep;
-  open_[p.word] |= std::uint64_t{kAllDigitBits} << p.shift;
-  empty_[p.word] |= kLaneMask << p.shift;
-  complete_ = false;
-}
-
-bool TrialSolver::cycle(Fills* fills) {
-  // Candidates of every cell: open, and no unit of the cell holds the digit.
-  std::array<std::uint64_t, 27> cand;
-  std::array<std::uint64_t, 3> columnWords;
-  for (int s = 0; s < 3; ++s) {
-    columnWords[s] = columnDigits_[3 * s] | std::uint64_t{columnDigits_[3 * s + 1]} << 16 |
-                     std::uint64_t{columnDigits_[3 * s + 2]} << 32;
-  }
-  for (int r = 0; r < 9; ++r) {
-    const std::uint64_t row = broadcast(rowDigits_[r]);
-    for (int s = 0; s < 3; ++s) {
-      const int w = 3 * r + s;
-      cand[w] = ~(row | columnWords[s] | broadcast(blockDigits_[3 * (r / 3) + s])) & open_[w];
-    }
-  }
-
-  // Per unit the digits that are a candidate of exactly one cell ("seen once" but not "seen
-  // twice"): over the three rows of a block, then over the bands for the columns.
-  std::array<std::uint16_t, 9> blockSingles, rowSingles;
-  std::array<std::uint64_t, 3> columnOnce{}, columnTwice{};
-  for (int band = 0; band < 3; ++band) {
-    for (int s = 0; s < 3; ++s) {
-      const std::uint64_t a = cand[9 * band + s], b = cand[9 * band + 3 + s],
-                          c = cand[9 * band + 6 + s];
-      const std::uint64_t once = a | b | c;
-      const std::uint64_t twice = (a & b) | ((a | b) & c);
-      blockSingles[3 * band + s] = singlesAcrossLanes(once, twice);
-      columnTwice[s] |= twice | (columnOnce[s] & once);
-      columnOnce[s] |= once;
-    }
-  }
-  for (int r = 0; r < 9; ++r) {
-    const std::uint64_t a = cand[3 * r], b = cand[3 * r + 1], c = cand[3 * r + 2];
-    rowSingles[r] = singlesAcrossLanes(a | b | c, (a & b) | ((a | b) & c));
-  }
-
-  // A cell is found for each digit that is both its candidate and a single of one of its units;
-  // found for two digits it keeps the higher. Only cells whose text is empty are filled. All
-  // finds are made on the candidates above, so the fill can follow word by word.
-  std::array<std::uint64_t, 3> columnSingles, columnGain{};
-  for (int s = 0; s < 3; ++s) columnSingles[s] = columnOnce[s] & ~columnTwice[s];
-  std::uint64_t anyFill = 0, anyEmpty = 0;
-  for (int band = 0; band < 3; ++band) {
-    std::array<std::uint64_t, 3> blockGain{};
-    for (int r = 3 * band; r < 3 * band + 3; ++r) {
-      const std::uint64_t row = broadcast(rowSingles[r]);
-      std::uint64_t rowGain = 0;
-      for (int s = 0; s < 3; ++s) {
-        const int w = 3 * r + s;
-        std::uint64_t fill =
-            cand[w] & empty_[w] & (row | columnSingles[s] | broadcast(blockSingles[3 * band + s]));
-        if (someLaneHasTwoBits(fill)) [[unlikely]]
-          fill = highestBitPerLane(fill);
-        const std::uint64_t filled = nonZeroLanes(fill);
-        open_[w] &= ~filled;
-        empty_[w] &= ~filled;
-        anyEmpty |= empty_[w];
-        rowGain |= fill;
-        blockGain[s] |= fill;
-        columnGain[s] |= fill;
-        if (fills != nullptr) (*fills)[w] |= fill;
-      }
-      rowDigits_[r] |= foldLanes(rowGain) & kAllDigitBits;
-      anyFill |= rowGain;
-    }
-    for (int s = 0; s < 3; ++s)
-      blockDigits_[3 * band + s] |= foldLanes(blockGain[s]) & kAllDigitBits;
-  }
-  for (int k = 0; k < 9; ++k) {
-    columnDigits_[k] |= static_cast<std::uint16_t>(columnGain[k / 3] >> (16 * (k % 3)));
-  }
-  complete_ = anyEmpty == 0;
-  return anyFill != 0;
-}
-
-namespace {
 
 // Two words of the grid solver's layout, with the few operations its cycle needs: as two 64-bit
 // words, and with SSE2 (part of every x86-64 processor) in one register. Either way only lanes
@@ -273,8 +133,8 @@ UnitBits<Pair> gatherUnits(const std::array<Pair, kPairs>& cells) {
 
 GridTrialSolver::Grid::Grid(const SolverBoard& complete) {
   for (CellIndex c = 0; c < kCells; ++c) {
-    digitBits[slotOf(c)] |= std::uint64_t{1}
-                            << (complete.digit[static_cast<std::size_t>(c)] + placeOf(c).shift);
+    digitBits[slotOf(c)] |=
+        std::uint64_t{1} << (complete.digit[static_cast<std::size_t>(c)] + trialPlaceOf(c).shift);
   }
 }
 
@@ -326,22 +186,6 @@ bool GridTrialSolver::cycleWith() {
   }
   complete_ = !anyBit(anyOpen);
   return anyBit(anyFill);
-}
-
-bool runTrialSolver(SolverBoard& board, int cycles) {
-  TrialSolver solver(board);
-  TrialSolver::Fills fills{};
-  for (int k = 0; k < cycles; ++k) {
-    if (!solver.cycle(&fills) || solver.complete()) break;
-  }
-  for (CellIndex c = 0; c < kCells; ++c) {
-    const Place& p = placeOf(c);
-    const auto bits = static_cast<unsigned>((fills[p.word] >> p.shift) & kLaneMask);
-    if (bits == 0) continue;
-    board.digit[static_cast<std::size_t>(c)] = static_cast<std::int8_t>(std::countr_zero(bits));
-    board.emptyText.reset(c);
-  }
-  return solver.complete();
 }
 
 }  // namespace kalmotre

@@ -175,16 +175,6 @@ TEST(Solver, MatchesTheStepByStepSolverOnBoardsOfEveryKind) {
       ASSERT_EQ(fast.state.candidates, reference.state.candidates);
       ASSERT_EQ(fast.state.excluded, reference.state.excluded);
     }
-    // The generator's trial solver against the engine above, at every cycle limit up to 20.
-    for (int cycles = 0; cycles <= 20; ++cycles) {
-      SolverBoard trial = compactOf(mine.board);
-      SolverBoard literal = trial;
-      const bool trialSolved = runTrialSolver(trial, cycles);
-      SCOPED_TRACE(testing::Message() << rows << " seed " << seed << " cycles " << cycles);
-      ASSERT_EQ(trialSolved, runHiddenSingles(literal, cycles));
-      ASSERT_EQ(trial.digit, literal.digit);
-      ASSERT_EQ(trial.emptyText, literal.emptyText);
-    }
     // The carving's grid-board solver, with and without SSE2, on the generated puzzle with more
     // clues blanked: a board that still agrees with its grid.
     const GridTrialSolver::Grid grid(SolverBoard::fromDigits(generated.state.solution));
