@@ -4,7 +4,7 @@
 namespace kalmotre::app {
 
 SplashCountdown::Tick SplashCountdown::tick() {
-  if (tickCount_ < 6) {
+  if (tickCount_ < knobs::kSplashCountdownSeconds) {
     ++tickCount_;
     --secondsLeft_;
     std::string text = "noch";
@@ -13,7 +13,7 @@ SplashCountdown::Tick SplashCountdown::tick() {
     text += " sec dann geht's weiter";
     return {false, text};
   }
-  secondsLeft_ = 6;
+  secondsLeft_ = knobs::kSplashCountdownSeconds;
   return {true, {}};
 }
 

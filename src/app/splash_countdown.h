@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "board/knobs.h"
+
 namespace kalmotre::app {
 
 inline constexpr char kCountdownDesignText[] = "noch ~10 sec. dann geht's weiter";
@@ -16,7 +18,7 @@ class SplashCountdown {
 
   // Every load starts a fresh count.
   void load() {
-    secondsLeft_ = 6;
+    secondsLeft_ = knobs::kSplashCountdownSeconds;
     tickCount_ = 0;
   }
   // Ticks 1..6 count "noch 5 sec ..." down to "noch 0 sec ..."; the seventh closes the window.
@@ -26,7 +28,7 @@ class SplashCountdown {
   int tickCount() const { return tickCount_; }
 
  private:
-  int secondsLeft_ = 6;
+  int secondsLeft_ = knobs::kSplashCountdownSeconds;
   int tickCount_ = 0;
 };
 
