@@ -23,17 +23,21 @@ namespace {
 
 using namespace kalmotre;
 
-// Writes all of the text to standard output; on failure says so once on stderr.
+// Says once on stderr that the output could not be written, when `written` is false.
+bool reportWrite(bool written) {
+  if (!written) {
+    std::fprintf(stderr, "kalmotre-gen: cannot write the output: %s\n", std::strerror(errno));
+  }
+  return written;
+}
+
+// Writes all of the text to standard output.
 bool writeOut(const std::string& text) {
-  if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size()) return true;
-  std::fprintf(stderr, "kalmotre-gen: cannot write the output: %s\n", std::strerror(errno));
-  return false;
+  return reportWrite(std::fwrite(text.data(), 1, text.size(), stdout) == text.size());
 }
 
 bool flushOut() {
-  if (std::fflush(stdout) == 0) return true;
-  std::fprintf(stderr, "kalmotre-gen: cannot write the output: %s\n", std::strerror(errno));
-  return false;
+  return reportWrite(std::fflush(stdout) == 0);
 }
 
 int replay(const cli::GenOptions& options) {
@@ -76,14 +80,13 @@ class NumberedSeeds final : public RandomSource {
 
  protected:
   double draw() override { return engine_.next(); }
+  int drawMany(double* out, int n) override {
+    engine_.nextMany(out, n);
+    return n;
+  }
 
  private:
   EngineRandomSource engine_;
-};
-
-class MidnightClock final : public Clock {
- public:
-  double secondsSinceMidnight() override { return 0; }
 };
 
 // One thread's own form: nothing is shared between the makers of a run.
@@ -102,7 +105,7 @@ class PuzzleMaker {
  private:
   NullView view_;
   NumberedSeeds random_;
-  MidnightClock clock_;
+  SteppingClock clock_{0.0};  // read, but the seed comes from the puzzle's number
   MainForm form_;
 };
 
