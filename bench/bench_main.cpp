@@ -1,25 +1,32 @@
 // Benchmarks of the work behind one click: a whole generation and one solve.
 #include <benchmark/benchmark.h>
 
-#include "board/knobs.h"
-#include "board/ports.h"
-#include "generate/driver.h"
+#include "generate/carving.h"
+#include "generate/shuffle.h"
 #include "input/main_form.h"
+#include "knobs/knobs.h"
 #include "solve/solver.h"
 
 namespace {
 
 using namespace kalmotre;
 
+class NoWindow final : public WindowPort {
+ public:
+  void showMessage(std::string_view) override {}
+  void processPendingEvents() override {}
+};
+
+// The pure steps behind a new puzzle: grid, then carving, from a source seeded per puzzle.
 void generateAt(benchmark::State& state, Level level, CarvingEngine engine) {
-  NullView view;
   EngineRandomSource random;
-  SteppingClock clock(1.0, 1.0);
-  FormState form;
-  form.level = level;
+  double seconds = 1.0;
   for (auto _ : state) {
-    generatePuzzle(form, view, random, clock, engine);
-    benchmark::DoNotOptimize(form.board.text(0));
+    random.seed(seconds);
+    seconds += 1.0;
+    const Grid solution = shuffledGrid(random);
+    const Digits puzzle = carvePuzzle(solution, digitsOf(solution), level, random, engine);
+    benchmark::DoNotOptimize(puzzle);
   }
 }
 
@@ -41,12 +48,13 @@ BENCHMARK(BM_GenerateSchwer)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GenerateLeichtLiteral)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GenerateSchwerLiteral)->Unit(benchmark::kMicrosecond);
 
-// The whole button click through the form, change handling included.
+// The whole button click through the form: the grid shown on the cells, the carving, the
+// presentation and the clue record.
 void BM_ButtonClickSchwer(benchmark::State& state) {
-  NullView view;
+  NoWindow window;
   EngineRandomSource random;
   SteppingClock clock(1.0, 1.0);
-  MainForm form(view, random, clock);
+  MainForm form(window, random, clock);
   form.Form_Load();
   for (auto _ : state) form.btnGO_Click();
 }
@@ -54,16 +62,17 @@ BENCHMARK(BM_ButtonClickSchwer)->Unit(benchmark::kMicrosecond);
 
 // "Computer soll Lösung suchen" on a freshly handed-out "Schwer" puzzle.
 void BM_SolveButton(benchmark::State& state) {
-  NullView view;
+  NoWindow window;
   EngineRandomSource random;
   SteppingClock clock(1.0, 1.0);
-  FormState puzzle;
-  generatePuzzle(puzzle, view, random, clock);
+  MainForm form(window, random, clock);
+  form.btnGO_Click();
+  const Board puzzle = form.game().board;
   for (auto _ : state) {
     state.PauseTiming();
-    FormState form = puzzle;
+    Board board = puzzle;
     state.ResumeTiming();
-    benchmark::DoNotOptimize(solvePuzzle(form, knobs::kSolveButtonCycles));
+    benchmark::DoNotOptimize(solvePuzzle(board, knobs::kSolveButtonCycles));
   }
 }
 BENCHMARK(BM_SolveButton)->Unit(benchmark::kMicrosecond);

@@ -1,5 +1,5 @@
 # Fails the build when a file of the game core includes a Qt header.
-foreach(dir board solve generate input)
+foreach(dir board knobs solve generate input)
   file(GLOB_RECURSE files "${SOURCE_DIR}/${dir}/*.h" "${SOURCE_DIR}/${dir}/*.cpp")
   foreach(f IN LISTS files)
     file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt)")

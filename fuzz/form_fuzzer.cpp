@@ -53,7 +53,7 @@ class FuzzRandomSource final : public RandomSource {
   std::size_t position_ = 0;
 };
 
-class Harness final : public FormView {
+class Harness final : public WindowPort {
  public:
   explicit Harness(FuzzedDataProvider& data) : data_(data), form_(*this, random_, clock_) {}
 
@@ -67,20 +67,18 @@ class Harness final : public FormView {
     }
   }
 
-  // FormView
-  void focusCell(CellIndex cell) override { require(isCell(cell), "focus moved off the board"); }
+  // WindowPort
   void showMessage(std::string_view) override {}
-  void showSplash() override {}
-  void quit() override {}
   // Generation's one pass through the window's events: whatever the player did meanwhile is
   // handled now, with the form busy. None of it may touch the board.
   void processPendingEvents() override {
-    require(form_.form().state.busy, "an event pass outside a command");
-    const std::string before = oneLine(form_.form().board);
+    require(form_.ui().busy, "an event pass outside a command");
+    const std::string before = oneLine(form_.game().board);
     const int queued = data_.ConsumeIntegralInRange(0, 3);
     for (int k = 0; k < queued && data_.remaining_bytes() > 0; ++k) act();
-    require(form_.form().state.busy, "a queued action ended the running command");
-    require(oneLine(form_.form().board) == before, "a queued action changed the board");
+    require(form_.ui().busy, "a queued action ended the running command");
+    require(oneLine(form_.game().board) == before, "a queued action changed the board");
+    require(form_.takeRequests().focus == kNoCell, "a queued action moved the focus");
   }
 
  private:
@@ -104,7 +102,7 @@ class Harness final : public FormView {
   CellIndex cell() { return data_.ConsumeIntegralInRange<CellIndex>(0, kCells - 1); }
 
   void generate() {
-    if (form_.form().state.busy) {
+    if (form_.ui().busy) {
       // A click during the event pass: the running generation keeps its own draws.
       form_.btnGO_Click();
       return;
@@ -128,7 +126,7 @@ class Harness final : public FormView {
   }
 
   void act() {
-    const bool busy = form_.form().state.busy;
+    const bool busy = form_.ui().busy;
     switch (data_.ConsumeIntegralInRange(0, 11)) {
       case 0:
         // A generation costs a hundred times any other action: one per input, and only when a
@@ -144,18 +142,18 @@ class Harness final : public FormView {
       case 3:
       case 4: {
         data_.ConsumeBool() ? form_.BtnZur_Click() : form_.SudokuLaden_Click();
-        if (!busy) require(oneLine(form_.form().board) == handedOut_, "restart lost the puzzle");
+        if (!busy) require(oneLine(form_.game().board) == handedOut_, "restart lost the puzzle");
         break;
       }
       case 5:
         form_.mnuEnde_Click();
         break;
       case 6: {
-        const std::string shown = form_.form().txtShow;
+        const std::string shown = form_.ui().chosenDigit;
         const bool taken = form_.playerEditedShowText(text());
         require(taken != busy, "the digit box edit taken while busy or refused while idle");
-        if (!taken) require(form_.form().txtShow == shown, "a refused edit changed the box");
-        require(form_.form().txtShow.size() <= 4, "the digit box holds more than one character");
+        if (!taken) require(form_.ui().chosenDigit == shown, "a refused edit changed the box");
+        require(form_.ui().chosenDigit.size() <= 4, "the digit box holds more than one character");
         break;
       }
       case 7:
@@ -177,32 +175,37 @@ class Harness final : public FormView {
       default: {
         const CellIndex c = cell();
         if (data_.ConsumeBool()) form_.cellGotFocus(c);
-        const std::string before(form_.form().board.text(c));
-        const bool locked = form_.form().board.locked(c);
+        const std::string before(form_.game().board.text(c));
+        const bool locked = form_.game().board.locked(c);
         const bool taken = form_.playerEditedCell(c, text());
         require(taken == (!busy && !locked), "a cell edit taken or refused wrongly");
-        if (!taken) require(form_.form().board.text(c) == before, "a refused edit changed a cell");
+        if (!taken) require(form_.game().board.text(c) == before, "a refused edit changed a cell");
         break;
       }
     }
   }
 
   void recordHandedOut() {
-    handedOut_ = oneLine(form_.form().board);
+    handedOut_ = oneLine(form_.game().board);
     for (CellIndex i = 0; i < kCells; ++i) {
       lockedText_[static_cast<std::size_t>(i)] =
-          form_.form().board.locked(i) ? std::string(form_.form().board.text(i)) : std::string();
+          form_.game().board.locked(i) ? std::string(form_.game().board.text(i)) : std::string();
     }
   }
 
-  void checkInvariants() const {
+  void checkInvariants() {
+    const Requests requests = form_.takeRequests();
+    require(requests.focus == kNoCell || isCell(requests.focus), "focus moved off the board");
+    require(requests.focus == kNoCell || requests.focus == form_.focusedCell(),
+            "the focus asked for is not the form's");
     static constexpr std::array<Color, 5> kBackgrounds = {
         colors::kWhite, colors::kYellow, colors::kGreen, colors::kMidGrey, colors::kLightGrey};
-    const FormState& s = form_.form();
-    require(!s.state.busy, "busy after a handler returned");
+    const InterfaceState& ui = form_.ui();
+    const GameState& s = form_.game();
+    require(!ui.busy, "busy after a handler returned");
     require(!form_.quitPending(), "a quit asked for during a command was not carried out");
-    require(!s.thinkingFrameVisible, "the thinking frame left on");
-    require(s.lblFrei == freeCellsCaption(countFreeCells(s.board)), "the counter is wrong");
+    require(!ui.thinking, "the thinking frame left on");
+    require(form_.lblFrei() == freeCellsCaption(countFreeCells(s.board)), "the counter is wrong");
     for (CellIndex i = 0; i < kCells; ++i) {
       const std::size_t k = static_cast<std::size_t>(i);
       require(s.board.locked(i) == !lockedText_[k].empty(), "a cell's lock changed");

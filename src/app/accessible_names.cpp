@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "board/level.h"
+#include "generate/level.h"
 
 namespace kalmotre::app {
 

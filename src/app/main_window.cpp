@@ -92,7 +92,7 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop)
   runCommand([this] { form_.Form_Load(); });
   // "Erzeuge neues Sodoku" is first in the tab order and has the keyboard when the window opens.
   btnGO_->setFocus(Qt::OtherFocusReason);
-  nameMainWindowControls(this, form_.form().board);
+  nameMainWindowControls(this, form_.game().board);
 }
 
 MainWindow::~MainWindow() {
@@ -153,7 +153,7 @@ void MainWindow::buildControls(QWidget* client) {
         client);
     option->setObjectName(indexedName("optLevel", static_cast<int>(k)));
     option->setGeometry(twipsRect(3360, 840 + 240 * static_cast<int>(k), 1110, 225));
-    option->setChecked(info.level == form_.form().level);
+    option->setChecked(info.level == form_.ui().level);
     connect(option, &QRadioButton::toggled, this, [this, level = info.level](bool checked) {
       if (checked) runCommand([this, level] { form_.playerChoseLevel(level); });
       updateLevelTabStops();
@@ -243,7 +243,7 @@ void MainWindow::buildBoard(QWidget* client) {
       // a refused edit (a clue, or the form is busy) is put back.
       const std::string typed = text.toStdString();
       shown_[static_cast<std::size_t>(i)].text = typed;
-      stale_.set(static_cast<std::size_t>(i));
+      shown_[static_cast<std::size_t>(i)].described = false;
       runCommand([this, i, &typed] { form_.playerEditedCell(i, typed); });
     });
     cells_[static_cast<std::size_t>(i)] = cell;
@@ -275,11 +275,12 @@ void MainWindow::buildRightPanel(QWidget* client) {
 }
 
 void MainWindow::showCell(CellIndex index) {
-  const Board& board = form_.form().board;
+  const Board& board = form_.game().board;
   QLineEdit* cell = cells_[static_cast<std::size_t>(index)];
   ShownCell& shown = shown_[static_cast<std::size_t>(index)];
   // Only what differs from what the widget shows is touched: a palette costs microseconds.
-  if (shown.text != board.text(index)) {
+  const bool textChanged = shown.text != board.text(index);
+  if (textChanged) {
     shown.text = board.text(index);
     cell->setText(QString::fromStdString(board.text(index)));
   }
@@ -291,33 +292,44 @@ void MainWindow::showCell(CellIndex index) {
     palette.setColor(QPalette::Text, toQColor(look.text, palette));
     cell->setPalette(palette);
   }
-  const bool readOnly = board.locked(index) || form_.form().state.busy;
-  if (cell->isReadOnly() != readOnly) cell->setReadOnly(readOnly);
-  describeCell(cell, board, index);
+  const bool readOnly = board.locked(index) || form_.ui().busy;
+  if (shown.readOnly != readOnly || cell->isReadOnly() != readOnly) {
+    shown.readOnly = readOnly;
+    cell->setReadOnly(readOnly);
+  }
+  if (textChanged || !shown.described || shown.locked != board.locked(index)) {
+    shown.locked = board.locked(index);
+    shown.described = true;
+    describeCell(cell, board, index);
+  }
 }
 
 void MainWindow::refresh() {
-  const Board::CellSet changed = form_.takeChangedCells() | stale_;
-  stale_.reset();
-  const FormState& state = form_.form();
-  const bool busyChanged = state.state.busy != shownBusy_;
-  shownBusy_ = state.state.busy;
+  ++refreshCount_;
+  const InterfaceState& ui = form_.ui();
   for (CellIndex i = 0; i < kCells; ++i) {
-    if (busyChanged || changed.test(static_cast<std::size_t>(i))) showCell(i);
-    // Captions change only with a new grid: compare the core's strings, convert only on change.
-    const std::string& caption = state.lblZahl[static_cast<std::size_t>(i)];
+    showCell(i);
+    // The help grid's captions change only with a new grid: converted only on a change.
+    const std::string caption = form_.lblZahl(i);
     std::string& shown = shownHelp_[static_cast<std::size_t>(i)];
     if (shown != caption) {
       shown = caption;
       helpLabels_[static_cast<std::size_t>(i)]->setText(QString::fromStdString(caption));
     }
   }
-  const QString free = QString::fromStdString(state.lblFrei);
+  const QString free = QString::fromStdString(form_.lblFrei());
   if (lblFrei_->text() != free) lblFrei_->setText(free);
-  const QString show = QString::fromStdString(state.txtShow);
+  const QString show = QString::fromStdString(ui.chosenDigit);
   if (txtShow_->text() != show) txtShow_->setText(show);
-  txtShow_->setReadOnly(state.state.busy);
-  frame2_->setVisible(state.thinkingFrameVisible);
+  if (txtShow_->isReadOnly() != ui.busy) txtShow_->setReadOnly(ui.busy);
+  if (frame2_->isVisible() != ui.thinking) frame2_->setVisible(ui.thinking);
+  carryOut(form_.takeRequests());
+}
+
+void MainWindow::carryOut(const Requests& requests) {
+  if (requests.splash) showSplash();
+  if (requests.focus != kNoCell) focusCell(requests.focus);
+  if (requests.quit) quit();
 }
 
 CellIndex MainWindow::cellIndexOf(const QObject* object) const {
@@ -342,7 +354,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
   }
   const CellIndex index = cellIndexOf(watched);
-  if (index == kNoCell) return QMainWindow::eventFilter(watched, event);
+  // The focus moves the window makes on request are the core's own: it knows of them already.
+  if (index == kNoCell || applyingFocus_) return QMainWindow::eventFilter(watched, event);
   const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
   // The window losing activation, a popup or the menu bar taking the keyboard: the cell keeps
   // its place as the focused cell and nothing is validated.
@@ -363,13 +376,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::focusCell(CellIndex cell) {
   QLineEdit* widget = cells_[static_cast<std::size_t>(cell)];
-  refresh();
+  applyingFocus_ = true;
   widget->setFocus(Qt::OtherFocusReason);
+  applyingFocus_ = false;
   widget->selectAll();
 }
 
 void MainWindow::showMessage(std::string_view text) {
-  refresh();
   QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kTitle),
                   QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                   QMessageBox::Ok, this);

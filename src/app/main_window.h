@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/splash_window.h"
-#include "board/ports.h"
 #include "input/main_form.h"
+#include "input/window_port.h"
 
 class QAction;
 class QGroupBox;
@@ -22,7 +22,7 @@ namespace kalmotre::app {
 
 class DesktopPort;
 
-class MainWindow final : public QMainWindow, public FormView {
+class MainWindow final : public QMainWindow, public WindowPort {
   Q_OBJECT
  public:
   MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop);
@@ -33,20 +33,20 @@ class MainWindow final : public QMainWindow, public FormView {
   // The splash window while it is open, else null.
   SplashWindow* splash() const { return splash_; }
 
-  // Brings every widget in line with the core: cells that changed, captions, frame, locks.
+  // Brings every widget in line with the core (only what differs from what it shows is
+  // touched), then carries out what the commands asked for: the splash window, the focus, quit.
   void refresh();
+  // How many refreshes there have been: one per command, and one in generation's event pass.
+  int refreshCount() const { return refreshCount_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  public:
-  // FormView: what the core asks of the window.
-  void focusCell(CellIndex cell) override;
+  // WindowPort: what a command needs of the window while it runs.
   void showMessage(std::string_view text) override;
   void processPendingEvents() override;
-  void showSplash() override;
-  void quit() override;
 
  private:
   void buildControls(QWidget* client);
@@ -61,20 +61,26 @@ class MainWindow final : public QMainWindow, public FormView {
   void connectCommand(Sender* sender, Signal signal, void (MainForm::*handler)());
   void updateLevelTabStops();
   void showCell(CellIndex index);
+  void carryOut(const Requests& requests);
+  void focusCell(CellIndex cell);
+  void showSplash();
+  void quit();
   CellIndex cellIndexOf(const QObject* object) const;
 
   MainForm form_;
   DesktopPort& desktop_;
-  // What a cell widget shows, so a refresh touches only what differs.
+  // The draw state: what each cell widget shows, so a refresh touches only what differs. The
+  // first refresh paints everything.
   struct ShownCell {
     std::string text;
-    CellLook look{Color{0xFFFFFFFFu}, Color{0xFFFFFFFFu}};  // none yet: the first refresh paints
+    CellLook look{Color{0xFFFFFFFFu}, Color{0xFFFFFFFFu}};
+    bool locked = false;
+    bool readOnly = false;
+    bool described = false;
   };
 
   std::array<QLineEdit*, kCells> cells_{};
   std::array<ShownCell, kCells> shown_{};
-  // Widgets that may not show what the core holds: all at first, then those the player typed into.
-  Board::CellSet stale_ = Board::CellSet().set();
   std::array<QLabel*, kCells> helpLabels_{};
   std::array<std::string, kCells> shownHelp_{};  // the captions the help labels show
   QPushButton* btnGO_ = nullptr;
@@ -86,7 +92,9 @@ class MainWindow final : public QMainWindow, public FormView {
   QLabel* lblFrei_ = nullptr;
   QGroupBox* frame2_ = nullptr;
   QPointer<SplashWindow> splash_;
-  bool shownBusy_ = false;
+  int refreshCount_ = 0;
+  // The window is moving the focus as a command asked: the focus events that brings are its own.
+  bool applyingFocus_ = false;
   bool quitting_ = false;
 };
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "board/knobs.h"
+#include "knobs/knobs.h"
 
 namespace kalmotre::app {
 

@@ -1,4 +1,4 @@
-// Cell writes: a text is parsed once when it is stored, and only real changes are passed on.
+// Cell writes: a text is parsed once when it is stored, and only a real change is passed on.
 #include "board/board.h"
 
 #include "board/value.h"
@@ -10,7 +10,6 @@ void Board::setText(CellIndex cell, std::string_view text) {
   if (c.text == text) return;
   c.text.assign(text);
   c.value = numericValue(c.text);
-  changed_.set(static_cast<std::size_t>(cell));
   if (listener_ != nullptr) listener_->cellTextChanged(cell);
 }
 
@@ -19,7 +18,6 @@ void Board::setColors(CellIndex cell, Color background, Color foreground) {
   if (c.background == background && c.foreground == foreground) return;
   c.background = background;
   c.foreground = foreground;
-  changed_.set(static_cast<std::size_t>(cell));
 }
 
 void Board::setBackground(CellIndex cell, Color background) {
@@ -30,13 +28,6 @@ void Board::setLocked(CellIndex cell, bool locked) {
   Cell& c = at(cell);
   if (c.locked == locked) return;
   c.locked = locked;
-  changed_.set(static_cast<std::size_t>(cell));
-}
-
-Board::CellSet Board::takeChangedCells() {
-  const CellSet changed = changed_;
-  changed_.reset();
-  return changed;
 }
 
 }  // namespace kalmotre

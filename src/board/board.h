@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <bitset>
 #include <string>
 #include <string_view>
 
@@ -20,20 +19,19 @@ class CellChangeListener {
   ~CellChangeListener() = default;
 };
 
-// What the cells look like: the view reads this and nothing else.
+// What the cells look like: a front end shows this and nothing else.
 class Board {
  public:
-  using CellSet = std::bitset<kCells>;
-
   Board() = default;
   // A copy is a snapshot: the same cells, but it tells nobody about its changes. Assigning into
   // a board keeps that board's own listener.
-  Board(const Board& other) : cells_(other.cells_), changed_(other.changed_) {}
+  Board(const Board& other) : cells_(other.cells_) {}
   Board& operator=(const Board& other) {
     cells_ = other.cells_;
-    changed_ = other.changed_;
     return *this;
   }
+  // The same cells: texts, colours and locks.
+  friend bool operator==(const Board& a, const Board& b) { return a.cells_ == b.cells_; }
 
   const std::string& text(CellIndex cell) const { return at(cell).text; }
   // The numeric value of the text, read once when the text is written.
@@ -43,7 +41,7 @@ class Board {
   Color foreground(CellIndex cell) const { return at(cell).foreground; }
   bool locked(CellIndex cell) const { return at(cell).locked; }
 
-  // Stores the text; only a real change is remembered for the view and told to the listener.
+  // Stores the text; only a real change is told to the listener.
   void setText(CellIndex cell, std::string_view text);
   void setColors(CellIndex cell, Color background, Color foreground);
   void setLook(CellIndex cell, CellLook look) { setColors(cell, look.background, look.text); }
@@ -52,9 +50,6 @@ class Board {
 
   void setChangeListener(CellChangeListener* listener) { listener_ = listener; }
 
-  // The cells whose text, colours or lock state changed since the last call.
-  CellSet takeChangedCells();
-
  private:
   struct Cell {
     std::string text;
@@ -62,6 +57,7 @@ class Board {
     Color background = roles::kClue.background;
     Color foreground = roles::kClue.text;
     bool locked = false;
+    friend bool operator==(const Cell&, const Cell&) = default;
   };
 
   const Cell& at(CellIndex cell) const {
@@ -74,7 +70,6 @@ class Board {
   }
 
   std::array<Cell, kCells> cells_{};
-  CellSet changed_;
   CellChangeListener* listener_ = nullptr;
 };
 

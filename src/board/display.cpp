@@ -1,27 +1,35 @@
-// The two procedures that put a grid or a puzzle onto the board.
+// The procedures that empty the board, put a grid onto it and hand out a puzzle.
 #include "board/display.h"
+
+#include <string>
 
 namespace kalmotre {
 
-void showSolution(FormState& form, FormView& view) {
-  view.showSplash();
-  for (CellIndex i = 0; i < kCells; ++i) {
-    const std::string text = std::to_string(form.state.solution[i]);
-    form.board.setText(i, text);
-    form.lblZahl[static_cast<std::size_t>(i)] = text;
-    form.board.setLook(i, roles::kClue);
+void resetBoard(GameState& game) {
+  for (CellIndex cell = 0; cell < kCells; ++cell) {
+    game.solution[cell] = 0;
+    game.givens[cell] = 0;
+    game.board.setText(cell, "");
+    game.board.setLook(cell, roles::kClue);
   }
 }
 
-void presentPuzzle(FormState& form) {
+void showSolution(GameState& game) {
+  for (CellIndex i = 0; i < kCells; ++i) {
+    game.board.setText(i, std::to_string(game.solution[i]));
+    game.board.setLook(i, roles::kClue);
+  }
+}
+
+int presentPuzzle(Board& board) {
   int open = 0;
   for (CellIndex i = 0; i < kCells; ++i) {
-    const bool isOpen = form.board.isEmptyText(i);
-    form.board.setLook(i, isOpen ? roles::kOpenCell : roles::kClue);
-    form.board.setLocked(i, !isOpen);
+    const bool isOpen = board.isEmptyText(i);
+    board.setLook(i, isOpen ? roles::kOpenCell : roles::kClue);
+    board.setLocked(i, !isOpen);
     if (isOpen) ++open;
   }
-  form.lblFrei = freeCellsCaption(open);
+  return open;
 }
 
 }  // namespace kalmotre

@@ -1,16 +1,15 @@
 // Putting the complete grid, and then the carved puzzle, onto the 81 cells.
 #pragma once
 
-#include "board/form_state.h"
+#include "board/game_state.h"
 
 namespace kalmotre {
 
-// Brings up the splash window, then writes `solution` into every cell and help label, white on
-// black; the locks stay as they are.
-void showSolution(FormState& form, FormView& view);
+// Writes `solution` into every cell, black on white; the locks stay as they are.
+void showSolution(GameState& game);
 
 // Locks every cell that holds a text as a clue (white, black) and opens every empty one (yellow,
-// blue), then shows how many are open.
-void presentPuzzle(FormState& form);
+// blue). Returns how many are open.
+int presentPuzzle(Board& board);
 
 }  // namespace kalmotre

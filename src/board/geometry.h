@@ -82,6 +82,27 @@ constexpr std::array<int, 3> stackBlocks(int block) {
   return {first, first + 3, first + 6};
 }
 
+// Three cells of one row inside one block (a mini-row), or of one column inside one block (a
+// mini-column), in board order.
+using MiniLine = std::array<CellIndex, 3>;
+
+// The 27 mini-rows, block by block and top to bottom inside a block: cells t, t + 1, t + 2 for
+// t = 0, 3, ..., 78.
+inline constexpr std::array<MiniLine, 27> kMiniRows = [] {
+  std::array<MiniLine, 27> lines{};
+  for (int k = 0; k < 27; ++k) lines[k] = {3 * k, 3 * k + 1, 3 * k + 2};
+  return lines;
+}();
+
+// Per block its three mini-columns, left to right: cells 9b + s, 9b + s + 3, 9b + s + 6.
+inline constexpr std::array<std::array<MiniLine, 3>, 9> kMiniColumns = [] {
+  std::array<std::array<MiniLine, 3>, 9> lines{};
+  for (int b = 0; b < 9; ++b) {
+    for (int s = 0; s < 3; ++s) lines[b][s] = {9 * b + s, 9 * b + s + 3, 9 * b + s + 6};
+  }
+  return lines;
+}();
+
 // A cell's row, column and block in that order, 27 cells with the cell itself three times.
 constexpr std::array<CellIndex, 27> rowColumnBlockOf(CellIndex cell) {
   assert(isCell(cell) && "cell index out of range");

@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "board/level.h"
+#include "generate/level.h"
 
 namespace kalmotre::cli {
 

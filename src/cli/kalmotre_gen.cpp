@@ -17,7 +17,8 @@
 #include "cli/gen_options.h"
 #include "cli/ordered_jobs.h"
 #include "cli/verify.h"
-#include "input/main_form.h"
+#include "generate/carving.h"
+#include "generate/shuffle.h"
 
 namespace {
 
@@ -49,13 +50,13 @@ int replay(const cli::GenOptions& options) {
   }
   cli::DrawsReader reader(file);
   cli::ReaderRandomSource random(reader);
-  NullView view;
-  SystemClock clock;
-  MainForm form(view, random, clock);
-  form.Form_Load();
-  form.playerChoseLevel(options.level);
+  std::string text;
   try {
-    form.btnGO_Click();
+    const Grid solution = shuffledGrid(random);
+    const Digits puzzle = carvePuzzle(solution, digitsOf(solution), options.level, random);
+    // The clue record is the puzzle as handed out.
+    text = "puzzle " + oneLine(puzzle) + "\nsolution " + oneLine(solution) + "\ngivens " +
+           oneLine(puzzle) + "\ndraws " + std::to_string(random.drawCount()) + "\n";
   } catch (const DrawsExhausted& exhausted) {
     std::fprintf(stderr, "kalmotre-gen: %s: ran out of draws after %lld\n", fileName.c_str(),
                  exhausted.used());
@@ -64,49 +65,30 @@ int replay(const cli::GenOptions& options) {
     std::fprintf(stderr, "kalmotre-gen: %s: %s\n", fileName.c_str(), error.what());
     return 1;
   }
-  const std::string text = "puzzle " + oneLine(form.form().board) + "\nsolution " +
-                           oneLine(form.form().state.solution) + "\ngivens " +
-                           oneLine(form.form().state.givens) + "\ndraws " +
-                           std::to_string(random.drawCount()) + "\n";
   return writeOut(text) && flushOut() ? 0 : 1;
 }
 
-// The driver seeds once per generation; here that seed is the puzzle's number in the run, not
-// the clock, so puzzle k comes out the same whichever thread makes it.
-class NumberedSeeds final : public RandomSource {
- public:
-  void seed(double) override { engine_.seedBits(nextSeed); }
-  std::uint64_t nextSeed = 0;
-
- protected:
-  double draw() override { return engine_.next(); }
-  int drawMany(double* out, int n) override {
-    engine_.nextMany(out, n);
-    return n;
-  }
-
- private:
-  EngineRandomSource engine_;
+// A puzzle of the run: its seed is its number in the run, so puzzle k comes out the same
+// whichever thread makes it.
+struct Made {
+  Grid solution;
+  Digits puzzle;
 };
 
-// One thread's own form: nothing is shared between the makers of a run.
+// One thread's own random source: nothing is shared between the makers of a run.
 class PuzzleMaker {
  public:
-  explicit PuzzleMaker(Level level) : form_(view_, random_, clock_) {
-    form_.Form_Load();
-    form_.playerChoseLevel(level);
-  }
-  const FormState& make(std::uint64_t seed) {
-    random_.nextSeed = seed;
-    form_.btnGO_Click();
-    return form_.form();
+  explicit PuzzleMaker(Level level) : level_(level) {}
+  Made make(std::uint64_t seed) {
+    random_.seedBits(seed);
+    Made made{shuffledGrid(random_), {}};
+    made.puzzle = carvePuzzle(made.solution, digitsOf(made.solution), level_, random_);
+    return made;
   }
 
  private:
-  NullView view_;
-  NumberedSeeds random_;
-  SteppingClock clock_{0.0};  // read, but the seed comes from the puzzle's number
-  MainForm form_;
+  Level level_;
+  EngineRandomSource random_;
 };
 
 struct Block {
@@ -140,14 +122,14 @@ int generate(const cli::GenOptions& options) {
     for (long k = first; k < last; ++k) {
       // Unsigned arithmetic wraps: seed S + k modulo 2^64.
       const std::uint64_t seed = firstSeed + static_cast<std::uint64_t>(k);
-      const FormState& made = makers[static_cast<std::size_t>(worker)]->make(seed);
-      const std::string puzzle = oneLine(made.board);
+      const Made made = makers[static_cast<std::size_t>(worker)]->make(seed);
+      const std::string puzzle = oneLine(made.puzzle);
       if (!options.verify) {
         result.text += puzzle;
         result.text += '\n';
         continue;
       }
-      const std::string solution = oneLine(made.state.solution);
+      const std::string solution = oneLine(made.solution);
       const std::string problem = cli::verifyPuzzle(puzzle, solution);
       if (problem.empty()) continue;
       ++result.failures;

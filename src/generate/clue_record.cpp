@@ -7,14 +7,14 @@
 
 namespace kalmotre {
 
-void recordGivens(FormState& form) {
-  for (CellIndex i = 0; i < kCells; ++i) form.state.givens[i] = roundToInt(form.board.value(i));
+void recordGivens(GameState& game) {
+  for (CellIndex i = 0; i < kCells; ++i) game.givens[i] = roundToInt(game.board.value(i));
 }
 
-void restoreGivens(FormState& form) {
+void restoreGivens(GameState& game) {
   for (CellIndex i = 0; i < kCells; ++i) {
-    const std::int32_t given = form.state.givens[i];
-    form.board.setText(i, given == 0 ? std::string() : std::to_string(given));
+    const std::int32_t given = game.givens[i];
+    game.board.setText(i, given == 0 ? std::string() : std::to_string(given));
   }
 }
 

@@ -1,13 +1,13 @@
 // The clue record: the puzzle as handed out, kept in `givens` so a restart can bring it back.
 #pragma once
 
-#include "board/form_state.h"
+#include "board/game_state.h"
 
 namespace kalmotre {
 
-// The board's digits into `givens` (0 for an empty cell), and back onto the cells ("" for 0).
-// Writing back goes through the cells' change handling like any write.
-void recordGivens(FormState& form);
-void restoreGivens(FormState& form);
+// The board's digits into `givens` (values rounded, 0 for an empty cell), and back onto the cells
+// ("" for 0). Writing back goes through the cells' change handling like any write.
+void recordGivens(GameState& game);
+void restoreGivens(GameState& game);
 
 }  // namespace kalmotre

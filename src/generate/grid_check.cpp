@@ -1,53 +1,34 @@
-// The consistency check of the complete grid, with the tally it shares with the forcing test.
+// The consistency check of the complete grid.
 #include "generate/grid_check.h"
 
-#include <string>
+#include <array>
 
 namespace kalmotre {
 
-namespace {
-
-bool checkUnit(ModuleState& state, const Unit& unit) {
-  clearTally(state);
-  for (CellIndex cell : unit) ++state.digitTally[state.solution[cell]];
-  return tallyAllOnce(state);
-}
-
-}  // namespace
-
-void clearTally(ModuleState& state) {
-  for (int d = 1; d <= 9; ++d) state.digitTally[d] = 0;
-}
-
-bool tallyAllOnce(const ModuleState& state) {
+bool holdsEveryDigitOnce(const Grid& grid, const Unit& unit) {
+  std::array<int, 10> tally{};
+  for (CellIndex cell : unit) {
+    const std::int32_t d = grid[cell];
+    if (d < 0 || d > 9) return false;
+    ++tally[static_cast<std::size_t>(d)];
+  }
   for (int d = 1; d <= 9; ++d) {
-    if (state.digitTally[d] != 1) return false;
+    if (tally[static_cast<std::size_t>(d)] != 1) return false;
   }
   return true;
 }
 
-bool checkBlock(ModuleState& state, int block) {
-  return checkUnit(state, blockCells(block));
-}
-bool checkRow(ModuleState& state, int row) {
-  return checkUnit(state, rowCells(row));
-}
-bool checkColumn(ModuleState& state, int column) {
-  return checkUnit(state, columnCells(column));
-}
-
-void checkGrid(FormState& form, FormView& view) {
-  for (int b = 0; b < 9; ++b) {
-    if (!checkBlock(form.state, b)) view.showMessage("Block " + std::to_string(b) + " fehlerhaft!");
-  }
-  for (int r = 0; r < 9; ++r) {
-    if (!checkRow(form.state, r)) view.showMessage("Zeile " + std::to_string(r) + " fehlerhaft!");
-  }
-  for (int c = 0; c < 9; ++c) {
-    if (!checkColumn(form.state, c)) {
-      view.showMessage("Spalte " + std::to_string(c) + " fehlerhaft!");
+std::vector<std::string> gridFaults(const Grid& grid) {
+  std::vector<std::string> faults;
+  auto check = [&](const char* kind, int k, const Unit& unit) {
+    if (!holdsEveryDigitOnce(grid, unit)) {
+      faults.push_back(std::string(kind) + " " + std::to_string(k) + " fehlerhaft!");
     }
-  }
+  };
+  for (int b = 0; b < 9; ++b) check("Block", b, blockCells(b));
+  for (int r = 0; r < 9; ++r) check("Zeile", r, rowCells(r));
+  for (int c = 0; c < 9; ++c) check("Spalte", c, columnCells(c));
+  return faults;
 }
 
 }  // namespace kalmotre

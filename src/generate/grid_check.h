@@ -1,19 +1,17 @@
 // Checking that the complete grid holds every digit once in every block, row and column.
 #pragma once
 
-#include "board/form_state.h"
+#include <string>
+#include <vector>
+
+#include "board/grid.h"
 
 namespace kalmotre {
 
-void clearTally(ModuleState& state);
-// True when every digit 1..9 has been counted exactly once.
-bool tallyAllOnce(const ModuleState& state);
-
-bool checkBlock(ModuleState& state, int block);
-bool checkRow(ModuleState& state, int row);
-bool checkColumn(ModuleState& state, int column);
+// True when the unit's cells of the grid hold every digit 1..9 exactly once.
+bool holdsEveryDigitOnce(const Grid& grid, const Unit& unit);
 
 // One message per faulty unit: blocks, then rows, then columns, each in ascending order.
-void checkGrid(FormState& form, FormView& view);
+std::vector<std::string> gridFaults(const Grid& grid);
 
 }  // namespace kalmotre

@@ -4,7 +4,7 @@
 #include <array>
 #include <utility>
 
-#include "board/knobs.h"
+#include "knobs/knobs.h"
 
 namespace kalmotre {
 
@@ -40,7 +40,23 @@ void swapCells(Grid& solution, CellIndex a, CellIndex b) {
   std::swap(solution[a], solution[b]);
 }
 
+void repeatDrawnTimes(RandomSource& random, Grid& solution,
+                      void (*transform)(Grid&, RandomSource&)) {
+  const int n = drawBelow(random, knobs::kShuffleRepeatsBelow);
+  for (int k = 0; k < n; ++k) transform(solution, random);
+}
+
 }  // namespace
+
+Grid shuffledGrid(RandomSource& random) {
+  Grid solution;
+  buildBaseGrid(solution);
+  repeatDrawnTimes(random, solution, swapBandsOrStacks);
+  repeatDrawnTimes(random, solution, swapColumnsInStack);
+  repeatDrawnTimes(random, solution, swapRowsInBand);
+  relabelDigits(solution, random);
+  return solution;
+}
 
 void buildBaseGrid(Grid& solution) {
   for (CellIndex i = 0; i < kCells; ++i) solution[i] = kBaseGrid[static_cast<std::size_t>(i)];

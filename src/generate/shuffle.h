@@ -1,10 +1,15 @@
 // The fixed starting grid and the random exchanges that disguise it while keeping it valid.
 #pragma once
 
-#include "board/form_state.h"
+#include "board/grid.h"
 #include "generate/random_source.h"
 
 namespace kalmotre {
+
+// A new complete grid from an already seeded source: the base grid, each of the three line
+// exchanges repeated Int(u * 10) times (each count drawn just before its exchanges), then the
+// relabelling.
+Grid shuffledGrid(RandomSource& random);
 
 void buildBaseGrid(Grid& solution);
 // One draw each: exchange two bands or stacks / two columns of a stack / two rows of a band, or

@@ -1,6 +1,8 @@
 // Free-cell counting: a free cell is one whose value is 0.
 #include "input/free_cells.h"
 
+#include "input/interface_state.h"
+
 namespace kalmotre {
 
 int countFreeCells(const Board& board) {
@@ -11,8 +13,8 @@ int countFreeCells(const Board& board) {
   return count;
 }
 
-void updateFreeCount(FormState& form) {
-  form.lblFrei = freeCellsCaption(countFreeCells(form.board));
+std::string freeCellsCaption(int count) {
+  return kFreeCellsPrefix + std::to_string(count);
 }
 
 }  // namespace kalmotre

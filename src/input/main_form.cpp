@@ -2,11 +2,15 @@
 // and input/; here they are put in the order the events need them.
 #include "input/main_form.h"
 
-#include "board/knobs.h"
+#include "board/display.h"
+#include "generate/carving.h"
 #include "generate/clue_record.h"
-#include "generate/driver.h"
+#include "generate/grid_check.h"
+#include "generate/shuffle.h"
 #include "input/free_cells.h"
 #include "input/validation.h"
+#include "knobs/knobs.h"
+#include "solve/hidden_singles.h"
 #include "solve/possibilities.h"
 #include "solve/solver.h"
 
@@ -34,17 +38,33 @@ std::string_view firstCharacter(std::string_view text) {
 
 }  // namespace
 
-MainForm::MainForm(FormView& view, RandomSource& random, Clock& clock)
-    : view_(view), random_(random), clock_(clock) {
-  form_.board.setChangeListener(this);
+MainForm::MainForm(WindowPort& window, RandomSource& random, Clock& clock)
+    : window_(window), random_(random), clock_(clock) {
+  game_.board.setChangeListener(this);
 }
 
 MainForm::~MainForm() {
-  form_.board.setChangeListener(nullptr);
+  game_.board.setChangeListener(nullptr);
+}
+
+std::string MainForm::lblZahl(CellIndex cell) const {
+  const std::int32_t digit = game_.solution[cell];
+  return digit == 0 ? std::string() : std::to_string(digit);
+}
+
+Requests MainForm::takeRequests() {
+  const Requests taken = requests_;
+  requests_ = Requests{};
+  return taken;
 }
 
 void MainForm::Form_Load() {
-  resetBoard(form_);
+  ui_.possibilitiesOn = false;
+  {
+    const BusyScope busy(ui_);
+    resetBoard(game_);
+  }
+  ui_.freeCells = freeCellsCaption(kCells);
 }
 
 // While a command runs with `busy` set (generation yields to the window once), nothing the player
@@ -52,47 +72,65 @@ void MainForm::Form_Load() {
 // "Beenden" is kept for when the command ends.
 
 void MainForm::btnGO_Click() {
-  if (form_.state.busy) return;
-  generatePuzzle(form_, view_, random_, clock_);
+  if (ui_.busy) return;
+  {
+    const BusyScope busy(ui_);
+    ui_.possibilitiesOn = false;
+    random_.seed(clock_.secondsSinceMidnight());
+    game_.solution = shuffledGrid(random_);
+    showSolution(game_);
+    requests_.splash = true;
+    for (const std::string& fault : gridFaults(game_.solution)) window_.showMessage(fault);
+    ui_.thinking = true;
+    window_.processPendingEvents();
+
+    const Digits carved = carvePuzzle(game_.solution, boardDigits(), ui_.level, random_);
+    for (CellIndex i = 0; i < kCells; ++i) {
+      if (carved[static_cast<std::size_t>(i)] == 0) game_.board.setText(i, "");
+    }
+    ui_.freeCells = freeCellsCaption(presentPuzzle(game_.board));
+    // The clue record is the puzzle as handed out, so a restart brings back exactly this board.
+    recordGivens(game_);
+  }
   finishCommand();
 }
 
 void MainForm::btnLoesung_Click() {
-  if (form_.state.busy) return;
-  form_.state.possibilitiesOn = false;
+  if (ui_.busy) return;
+  ui_.possibilitiesOn = false;
   {
-    const BusyScope busy(form_.state);
-    solvePuzzle(form_, knobs::kSolveButtonCycles);
+    const BusyScope busy(ui_);
+    solvePuzzle(game_.board, knobs::kSolveButtonCycles);
   }
   // The solver's writes raise no change handling, so the counter is brought up to date here.
-  updateFreeCount(form_);
+  updateFreeCount();
   finishCommand();
 }
 
 void MainForm::btnPlus_Click() {
-  if (form_.state.busy) return;
-  form_.state.possibilitiesOn = true;
-  setShowText(nextChosenDigitText(form_.txtShow));
+  if (ui_.busy) return;
+  ui_.possibilitiesOn = true;
+  setShowText(nextChosenDigitText(ui_.chosenDigit));
 }
 
 void MainForm::txtShow_Change() {
-  showPossibilities(form_, chosenDigit(form_));
+  showPossibilities(game_.board, chosenDigit(ui_.chosenDigit));
 }
 
 void MainForm::txtZahl_Change(CellIndex index) {
-  if (form_.state.busy) return;
-  updateFreeCount(form_);
+  if (ui_.busy) return;
+  updateFreeCount();
   if (index < kCells - 1) moveFocusTo(index + 1);
-  if (form_.state.possibilitiesOn) showPossibilities(form_, chosenDigit(form_));
+  if (ui_.possibilitiesOn) showPossibilities(game_.board, chosenDigit(ui_.chosenDigit));
 }
 
 void MainForm::txtZahl_Validate(CellIndex) {
-  paintValidation(form_);
+  paintValidation(game_.board);
 }
 
 void MainForm::BtnZur_Click() {
-  if (form_.state.busy) return;
-  restoreGivens(form_);
+  if (ui_.busy) return;
+  restoreGivens(game_);
 }
 
 void MainForm::SudokuLaden_Click() {
@@ -101,39 +139,39 @@ void MainForm::SudokuLaden_Click() {
 
 void MainForm::mnuEnde_Click() {
   // Quitting is never lost: during a command's event pass it waits for the command to end.
-  if (form_.state.busy) {
+  if (ui_.busy) {
     quitPending_ = true;
     return;
   }
-  view_.quit();
+  requests_.quit = true;
 }
 
 void MainForm::finishCommand() {
-  if (!quitPending_ || form_.state.busy) return;
+  if (!quitPending_ || ui_.busy) return;
   quitPending_ = false;
-  view_.quit();
+  requests_.quit = true;
 }
 
 bool MainForm::playerEditedCell(CellIndex cell, std::string_view text) {
-  if (form_.state.busy || form_.board.locked(cell)) return false;
-  form_.board.setText(cell, text);
+  if (ui_.busy || game_.board.locked(cell)) return false;
+  game_.board.setText(cell, text);
   return true;
 }
 
 bool MainForm::playerEditedShowText(std::string_view text) {
-  if (form_.state.busy) return false;
+  if (ui_.busy) return false;
   setShowText(firstCharacter(text));
   return true;
 }
 
 void MainForm::playerChoseLevel(Level level) {
-  form_.level = level;
+  ui_.level = level;
 }
 
 void MainForm::playerMovedFocus(FocusStep step) {
-  if (form_.state.busy || focusedCell_ == kNoCell) return;
-  int row = rowOf(focusedCell_);
-  int column = columnOf(focusedCell_);
+  if (ui_.busy || ui_.focus == kNoCell) return;
+  int row = rowOf(ui_.focus);
+  int column = columnOf(ui_.focus);
   switch (step) {
     case FocusStep::Up:
       --row;
@@ -153,14 +191,12 @@ void MainForm::playerMovedFocus(FocusStep step) {
 }
 
 void MainForm::cellGotFocus(CellIndex cell) {
-  focusedCell_ = cell;
+  ui_.focus = cell;
 }
 
 void MainForm::cellLostFocus(CellIndex cell) {
-  // A move the form made has already validated and recorded its target.
-  if (focusedCell_ != cell) return;
-  focusedCell_ = kNoCell;
-  if (!form_.state.busy) txtZahl_Validate(cell);
+  if (ui_.focus == cell) ui_.focus = kNoCell;
+  if (!ui_.busy) txtZahl_Validate(cell);
 }
 
 void MainForm::cellTextChanged(CellIndex cell) {
@@ -168,16 +204,30 @@ void MainForm::cellTextChanged(CellIndex cell) {
 }
 
 void MainForm::moveFocusTo(CellIndex cell) {
-  if (focusedCell_ == cell) return;
-  if (focusedCell_ != kNoCell) txtZahl_Validate(focusedCell_);
-  focusedCell_ = cell;
-  view_.focusCell(cell);
+  if (ui_.focus == cell) return;
+  if (ui_.focus != kNoCell) txtZahl_Validate(ui_.focus);
+  ui_.focus = cell;
+  requests_.focus = cell;
 }
 
 void MainForm::setShowText(std::string_view text) {
-  if (form_.txtShow == text) return;
-  form_.txtShow.assign(text);
+  if (ui_.chosenDigit == text) return;
+  ui_.chosenDigit.assign(text);
   txtShow_Change();
+}
+
+void MainForm::updateFreeCount() {
+  ui_.freeCells = freeCellsCaption(countFreeCells(game_.board));
+}
+
+Digits MainForm::boardDigits() const {
+  Digits digits{};
+  for (CellIndex i = 0; i < kCells; ++i) {
+    const int digit = game_.board.isEmptyText(i) ? 0 : digitClassOf(game_.board.value(i));
+    assert(digit >= 0 && "generation keeps every cell empty or a single digit");
+    digits[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(digit);
+  }
+  return digits;
 }
 
 }  // namespace kalmotre

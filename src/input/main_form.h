@@ -1,32 +1,47 @@
 // The main window as the game core sees it: its state and every one of its event handlers.
+//
+// A command (a handler, or something the player did) runs to its end and leaves behind the new
+// state and its requests; the front end then carries out the requests and shows the state once.
+// Only what must happen while a command runs goes through the window port: the modal message
+// and generation's one event pass.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "board/form_state.h"
+#include "board/game_state.h"
 #include "generate/random_source.h"
+#include "input/interface_state.h"
+#include "input/window_port.h"
 
 namespace kalmotre {
-
-inline constexpr CellIndex kNoCell = -1;
 
 // A step of the focus across the board as the player sees it.
 enum class FocusStep { Up, Down, Left, Right };
 
 class MainForm final : private CellChangeListener {
  public:
-  MainForm(FormView& view, RandomSource& random, Clock& clock);
+  MainForm(WindowPort& window, RandomSource& random, Clock& clock);
   MainForm(const MainForm&) = delete;
   MainForm& operator=(const MainForm&) = delete;
   ~MainForm();
 
-  const FormState& form() const { return form_; }
+  const GameState& game() const { return game_; }
+  const InterfaceState& ui() const { return ui_; }
   // For tests and tools that set up a position directly.
-  FormState& mutableForm() { return form_; }
-  CellIndex focusedCell() const { return focusedCell_; }
-  // The cells whose look changed since the view last asked.
-  Board::CellSet takeChangedCells() { return form_.board.takeChangedCells(); }
+  GameState& mutableGame() { return game_; }
+  InterfaceState& mutableUi() { return ui_; }
+
+  // The captions under the game's names: the counter, and the hidden help grid's labels, which
+  // show the complete grid once one has been made.
+  const std::string& lblFrei() const { return ui_.freeCells; }
+  std::string lblZahl(CellIndex cell) const;
+  CellIndex focusedCell() const { return ui_.focus; }
+  // "Beenden" arrived while a command was running; it is carried out when the command ends.
+  bool quitPending() const { return quitPending_; }
+
+  // What the commands so far ask of the front end; asking clears them.
+  Requests takeRequests();
 
   // Handlers under the game's names.
   void Form_Load();
@@ -40,35 +55,38 @@ class MainForm final : private CellChangeListener {
   void SudokuLaden_Click();
   void mnuEnde_Click();
 
-  // What the player does in the window, forwarded by the view. An edit that the core refuses
-  // (while it is busy) returns false; the view then shows the core's text again.
+  // What the player does in the window, forwarded by the front end. An edit that the core
+  // refuses (a clue, or while it is busy) returns false; the front end then shows the core's
+  // text again.
   bool playerEditedCell(CellIndex cell, std::string_view text);
   bool playerEditedShowText(std::string_view text);
   void playerChoseLevel(Level level);
   // Moves the focus from the focused cell to its neighbour on the board; nothing at an edge or
   // when no cell has the focus.
   void playerMovedFocus(FocusStep step);
-  // Moves the focus to a cell. The cell left is validated before the focus lands, as with every
-  // move the form makes; the view is then asked to focus the new cell.
+  // Moves the focus to a cell: the cell left is validated before the focus lands, then the
+  // front end is asked to focus the new cell.
   void moveFocusTo(CellIndex cell);
-  // "Beenden" arrived while a command was running; it is carried out when the command ends.
-  bool quitPending() const { return quitPending_; }
-  // The focus entered a cell / left a cell for another control of this window. Moves the form
-  // made itself come back here too and are recognised, so nothing is validated twice.
+  // The player put the focus into a cell / took it from a cell to another control of this window.
+  // The front end reports only the player's moves, never the ones it makes on request.
   void cellGotFocus(CellIndex cell);
   void cellLostFocus(CellIndex cell);
 
  private:
   void cellTextChanged(CellIndex cell) override;
   void setShowText(std::string_view text);
-  // Ends a command that ran with `busy` set: a quit asked for meanwhile happens now.
+  void updateFreeCount();
+  // The board as the carving reads it when it starts.
+  Digits boardDigits() const;
+  // Ends a command that ran with `busy` set: a quit asked for meanwhile is asked for now.
   void finishCommand();
 
-  FormView& view_;
+  WindowPort& window_;
   RandomSource& random_;
   Clock& clock_;
-  FormState form_;
-  CellIndex focusedCell_ = kNoCell;
+  GameState game_;
+  InterfaceState ui_;
+  Requests requests_;
   bool quitPending_ = false;
 };
 

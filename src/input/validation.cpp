@@ -21,8 +21,7 @@ bool sumsTo45(const Board& board, const Unit& unit) {
 
 }  // namespace
 
-void paintValidation(FormState& form) {
-  Board& board = form.board;
+void paintValidation(Board& board) {
   for (CellIndex i = 0; i < kCells; ++i) {
     board.setLook(i, board.locked(i) ? roles::kClue : roles::kOpenCell);
   }

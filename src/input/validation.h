@@ -1,12 +1,12 @@
 // The repaint that runs whenever the focus leaves a cell: base colours, then green units.
 #pragma once
 
-#include "board/form_state.h"
+#include "board/board.h"
 
 namespace kalmotre {
 
 // Clues (locked cells) white on black, the player's cells yellow with blue text, then every
 // block, row and column whose nine values add up to exactly 45 green.
-void paintValidation(FormState& form);
+void paintValidation(Board& board);
 
 }  // namespace kalmotre

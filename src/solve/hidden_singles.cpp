@@ -3,7 +3,25 @@
 
 namespace kalmotre {
 
-bool runHiddenSingles(SolverBoard& board, int cycles, SolverTrace* trace) {
+int digitClassOf(double value) {
+  if (value == 0.0) return 0;
+  for (int d = 1; d <= 9; ++d) {
+    if (value == d) return d;
+  }
+  return SolverBoard::kOtherValue;
+}
+
+SolverBoard solverBoardOf(const Board& board) {
+  SolverBoard compact;
+  for (CellIndex i = 0; i < kCells; ++i) {
+    compact.digit[static_cast<std::size_t>(i)] =
+        static_cast<std::int8_t>(digitClassOf(board.value(i)));
+    if (board.isEmptyText(i)) compact.emptyText.set(i);
+  }
+  return compact;
+}
+
+bool runHiddenSingles(SolverBoard& board, int cycles) {
   std::array<CellMask, 10> holding{};  // per digit: the cells whose value equals it
   CellMask openByValue;
   for (CellIndex i = 0; i < kCells; ++i) {
@@ -18,13 +36,11 @@ bool runHiddenSingles(SolverBoard& board, int cycles, SolverTrace* trace) {
   for (int cycle = 0; cycle < cycles; ++cycle) {
     std::array<std::int8_t, kCells> find{};
     CellMask found;
-    CellMask excluded;
     for (int d = 1; d <= 9; ++d) {
       CellMask reach;
       holding[static_cast<std::size_t>(d)].forEach(
           [&](CellIndex i) { reach |= kReachMasks[static_cast<std::size_t>(i)]; });
       const CellMask open = openByValue & ~reach;
-      excluded = ~open;
       for (const CellMask& unit : kUnitMasks) {
         const CellMask openInUnit = open & unit;
         if (!openInUnit.single()) continue;
@@ -33,14 +49,6 @@ bool runHiddenSingles(SolverBoard& board, int cycles, SolverTrace* trace) {
         found.set(cell);
       }
     }
-    if (trace != nullptr) {
-      found.forEach([&](CellIndex c) {
-        trace->lastFind[static_cast<std::size_t>(c)] = find[static_cast<std::size_t>(c)];
-      });
-      trace->excluded = excluded;
-      trace->cyclesRun = cycle + 1;
-    }
-
     const CellMask toFill = found & board.emptyText;
     if (toFill.empty()) break;
     toFill.forEach([&](CellIndex c) {
@@ -50,8 +58,7 @@ bool runHiddenSingles(SolverBoard& board, int cycles, SolverTrace* trace) {
       openByValue.reset(c);
       holding[static_cast<std::size_t>(d)].set(c);
     });
-    // A caller that wants only the verdict has it once every cell is filled.
-    if (trace == nullptr && board.emptyText.empty()) break;
+    if (board.emptyText.empty()) break;
   }
   return board.emptyText.empty();
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "board/board.h"
 #include "solve/cell_mask.h"
 
 namespace kalmotre {
@@ -29,17 +30,17 @@ struct SolverBoard {
   }
 };
 
-// What a run leaves behind beside the board: the tables of the last cycle.
-struct SolverTrace {
-  std::array<std::int8_t, kCells> lastFind{};  // per cell the digit of its last find, 0 if none
-  CellMask excluded;                           // cells closed to digit 9 in the last cycle
-  int cyclesRun = 0;
-};
+// A cell's value as a digit the search can use: d when the value equals d (1..9), 0 when the
+// value is 0, SolverBoard::kOtherValue otherwise.
+int digitClassOf(double value);
+
+// The cells of the board as the search reads them.
+SolverBoard solverBoardOf(const Board& board);
 
 // Runs up to `cycles` cycles of search-then-fill. Each cycle finds, for every digit and unit, the
 // unit's only cell still open to the digit; a cell found twice keeps the higher digit; all finds of
 // a cycle are written together afterwards. A cycle that fills nothing would repeat itself in every
 // later cycle, so the run stops there. Returns true when no cell text is left empty.
-bool runHiddenSingles(SolverBoard& board, int cycles, SolverTrace* trace = nullptr);
+bool runHiddenSingles(SolverBoard& board, int cycles);
 
 }  // namespace kalmotre

@@ -8,8 +8,7 @@
 
 namespace kalmotre {
 
-void showPossibilities(FormState& form, int digit) {
-  Board& board = form.board;
+void showPossibilities(Board& board, int digit) {
   for (CellIndex i = 0; i < kCells; ++i) {
     board.setBackground(i,
                         board.value(i) == 0.0 ? roles::kReachableEmpty : roles::kReachableFilled);
@@ -26,8 +25,8 @@ void showPossibilities(FormState& form, int digit) {
   });
 }
 
-int chosenDigit(const FormState& form) {
-  return roundToInt(numericValue(form.txtShow));
+int chosenDigit(std::string_view text) {
+  return roundToInt(numericValue(text));
 }
 
 std::string nextChosenDigitText(const std::string& current) {

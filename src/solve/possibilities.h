@@ -2,17 +2,18 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-#include "board/form_state.h"
+#include "board/board.h"
 
 namespace kalmotre {
 
 // Base colouring (empty yellow, filled white), then every cell in reach of a cell holding `digit`
 // grey: mid grey when empty, light grey when filled. 0, or a digit nobody holds, shows the base.
-void showPossibilities(FormState& form, int digit);
+void showPossibilities(Board& board, int digit);
 
-// The digit chosen in the help area: txtShow's value, rounded to a whole number.
-int chosenDigit(const FormState& form);
+// The digit chosen in the help area: the digit box's value, rounded to a whole number.
+int chosenDigit(std::string_view text);
 // The text the "+" button steps txtShow to: value + 1, rounded, modulo 10.
 std::string nextChosenDigitText(const std::string& current);
 

@@ -131,10 +131,10 @@ UnitBits<Pair> gatherUnits(const std::array<Pair, kPairs>& cells) {
 
 }  // namespace
 
-GridTrialSolver::Grid::Grid(const SolverBoard& complete) {
+GridTrialSolver::GridBits::GridBits(const Digits& complete) {
   for (CellIndex c = 0; c < kCells; ++c) {
-    digitBits[slotOf(c)] |=
-        std::uint64_t{1} << (complete.digit[static_cast<std::size_t>(c)] + trialPlaceOf(c).shift);
+    digitBits[slotOf(c)] |= std::uint64_t{1}
+                            << (complete[static_cast<std::size_t>(c)] + trialPlaceOf(c).shift);
   }
 }
 

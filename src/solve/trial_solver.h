@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "board/grid.h"
 #include "solve/hidden_singles.h"
 
 namespace kalmotre {
@@ -15,7 +16,7 @@ inline constexpr std::uint16_t kAllDigitBits = 0x3FE;
 
 // Where the trial solver keeps a cell: its units, its word `slot` and its bits from `shift`.
 struct TrialPlace {
-  std::uint8_t row, column, block, word, shift, slot;
+  std::uint8_t row, column, block, shift, slot;
 };
 
 inline constexpr std::array<TrialPlace, kCells> kTrialPlaces = [] {
@@ -23,11 +24,8 @@ inline constexpr std::array<TrialPlace, kCells> kTrialPlaces = [] {
   for (CellIndex c = 0; c < kCells; ++c) {
     const int row = rowOf(c), column = columnOf(c);
     places[static_cast<std::size_t>(c)] = {
-        static_cast<std::uint8_t>(row),
-        static_cast<std::uint8_t>(column),
-        static_cast<std::uint8_t>(blockOf(c)),
-        static_cast<std::uint8_t>(3 * row + column / 3),
-        static_cast<std::uint8_t>(16 * (column % 3)),
+        static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(column),
+        static_cast<std::uint8_t>(blockOf(c)), static_cast<std::uint8_t>(16 * (column % 3)),
         static_cast<std::uint8_t>(2 * (9 * (row / 6) + 3 * (row % 3) + column / 3) + row / 3 % 2)};
   }
   return places;
@@ -56,13 +54,13 @@ class GridTrialSolver {
   using Words = std::array<std::uint64_t, 2 * kPairs>;
 
   // The grid's digits in the solver's layout, shared by the carved board and its trials.
-  struct Grid {
-    explicit Grid(const SolverBoard& complete);  // a complete valid grid
-    alignas(16) Words digitBits{};               // per lane the bit of the cell's digit
+  struct GridBits {
+    explicit GridBits(const Digits& complete);  // a complete valid grid
+    alignas(16) Words digitBits{};              // per lane the bit of the cell's digit
   };
 
   // The complete grid, every cell filled. `grid` must outlive the solver and its copies.
-  explicit GridTrialSolver(const Grid& grid) : grid_(&grid) {}
+  explicit GridTrialSolver(const GridBits& grid) : grid_(&grid) {}
 
   // Empties a cell and opens it.
   void blank(CellIndex cell) {
@@ -87,7 +85,7 @@ class GridTrialSolver {
   template <typename Pair>
   bool cycleWith();
 
-  const Grid* grid_;
+  const GridBits* grid_;
   alignas(16) Words open_{};  // all nine digit bits in the lane of an open cell
   bool complete_ = true;
 };

@@ -51,7 +51,7 @@ class AppTest : public testing::Test {
 
   // Hands out the puzzle given row by row, as the generator would.
   void handOut(std::string_view rows) {
-    handOutPuzzle(window->form().mutableForm(), rows);
+    handOutPuzzle(window->form(), rows);
     window->refresh();
   }
 

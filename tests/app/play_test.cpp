@@ -25,21 +25,21 @@ class Play : public test::AppTest {
   void clickInto(CellIndex i) { QTest::mouseClick(cell(i), Qt::LeftButton); }
   void greyAll() {
     for (CellIndex i = 0; i < kCells; ++i) {
-      window->form().mutableForm().board.setColors(i, colors::kMidGrey, colors::kBlack);
+      window->form().mutableGame().board.setColors(i, colors::kMidGrey, colors::kBlack);
     }
     window->refresh();
   }
   bool validated() const { return background(1) == QColor(Qt::yellow); }
   // No half-painted board: every widget shows exactly what the core holds.
   void expectWidgetsShowTheCore() const {
-    const FormState& s = window->form().form();
+    const Board& board = window->form().game().board;
     for (CellIndex i = 0; i < kCells; ++i) {
-      ASSERT_EQ(cell(i)->text().toStdString(), s.board.text(i)) << i;
-      ASSERT_EQ(background(i), app::toQColor(s.board.background(i), cell(i)->palette())) << i;
-      ASSERT_EQ(cell(i)->isReadOnly(), s.board.locked(i)) << i;
+      ASSERT_EQ(cell(i)->text().toStdString(), board.text(i)) << i;
+      ASSERT_EQ(background(i), app::toQColor(board.background(i), cell(i)->palette())) << i;
+      ASSERT_EQ(cell(i)->isReadOnly(), board.locked(i)) << i;
     }
-    EXPECT_EQ(freeCaption().toStdString(), s.lblFrei);
-    EXPECT_EQ(widget<QLineEdit>("txtShow")->text().toStdString(), s.txtShow);
+    EXPECT_EQ(freeCaption().toStdString(), window->form().lblFrei());
+    EXPECT_EQ(widget<QLineEdit>("txtShow")->text().toStdString(), window->form().ui().chosenDigit);
   }
   // Each key goes where the keyboard focus is at that moment, as a player's keys do.
   static void type(const char* keys) {
@@ -109,7 +109,7 @@ TEST_F(Play, AClickFromACellOntoAButtonValidatesLeavingTheWindowDoesNot) {
   QTest::mouseClick(widget<QRadioButton>("optLevel_0"), Qt::LeftButton);
   EXPECT_TRUE(validated());
   EXPECT_EQ(window->form().focusedCell(), kNoCell);
-  EXPECT_EQ(window->form().form().level, Level::Leicht);
+  EXPECT_EQ(window->form().ui().level, Level::Leicht);
 }
 
 TEST_F(Play, ThePlusButtonStepsAndGreysTheReachOfTheDigit) {
@@ -130,19 +130,19 @@ TEST_F(Play, RestartBringsBackThePuzzleAndTheSolverFillsTheRest) {
   EXPECT_EQ(freeCaption(), "Freie Felder: 0");
   for (CellIndex i = 0; i < kCells; ++i) EXPECT_FALSE(cell(i)->text().isEmpty()) << i;
   QTest::mouseClick(widget("BtnZur"), Qt::LeftButton);
-  EXPECT_EQ(test::boardLine(window->form().form().board), kPuzzle);
+  EXPECT_EQ(test::boardLine(window->form().game().board), kPuzzle);
   for (CellIndex i = 0; i < kCells; ++i) {
-    EXPECT_EQ(cell(i)->text().toStdString(), window->form().form().board.text(i));
-    EXPECT_EQ(cell(i)->isReadOnly(), window->form().form().board.locked(i));
+    EXPECT_EQ(cell(i)->text().toStdString(), window->form().game().board.text(i));
+    EXPECT_EQ(cell(i)->isReadOnly(), window->form().game().board.locked(i));
   }
   EXPECT_EQ(freeCaption(), "Freie Felder: 41");
   window->menuBar()->actions()[0]->trigger();  // "Sudoku neu Laden": nothing left to change
-  EXPECT_EQ(test::boardLine(window->form().form().board), kPuzzle);
+  EXPECT_EQ(test::boardLine(window->form().game().board), kPuzzle);
 }
 
 TEST_F(Play, GeneratingShowsThePuzzleAndTheSplash) {
   QTest::mouseClick(widget("btnGO"), Qt::LeftButton);
-  const FormState& s = window->form().form();
+  const GameState& s = window->form().game();
   int open = 0;
   for (CellIndex i = 0; i < kCells; ++i) {
     EXPECT_EQ(cell(i)->text().toStdString(), s.board.text(i));
@@ -154,13 +154,13 @@ TEST_F(Play, GeneratingShowsThePuzzleAndTheSplash) {
   EXPECT_FALSE(widget("Frame2")->isVisible());
   ASSERT_NE(window->splash(), nullptr);
   EXPECT_TRUE(window->splash()->isVisible());
-  EXPECT_EQ(widget<QLabel>("lblZahl_0")->text().toStdString(), std::to_string(s.state.solution[0]));
+  EXPECT_EQ(widget<QLabel>("lblZahl_0")->text().toStdString(), std::to_string(s.solution[0]));
 }
 
 TEST_F(Play, ClicksAndKeysQueuedForTheGeneratorsEventPassChangeNothing) {
   bool ranDuringPass = false;
   QTimer::singleShot(0, window.get(), [&] {
-    ranDuringPass = window->form().form().state.busy;
+    ranDuringPass = window->form().ui().busy;
     EXPECT_TRUE(widget("Frame2")->isVisible());
     EXPECT_TRUE(cell(1)->isReadOnly());
     QTest::mouseClick(widget("btnLoesung"), Qt::LeftButton);
@@ -173,15 +173,15 @@ TEST_F(Play, ClicksAndKeysQueuedForTheGeneratorsEventPassChangeNothing) {
   const long long drawsBefore = random.drawCount();
   QTest::mouseClick(widget("btnGO"), Qt::LeftButton);
   EXPECT_TRUE(ranDuringPass);
-  const FormState& s = window->form().form();
-  EXPECT_EQ(s.txtShow, "X");
-  EXPECT_FALSE(s.state.possibilitiesOn);
+  const GameState& s = window->form().game();
+  EXPECT_EQ(window->form().ui().chosenDigit, "X");
+  EXPECT_FALSE(window->form().ui().possibilitiesOn);
   EXPECT_LT(random.drawCount() - drawsBefore, 1500) << "one generation, not two";
   int open = 0;
   for (CellIndex i = 0; i < kCells; ++i) open += s.board.isEmptyText(i) ? 1 : 0;
   EXPECT_GT(open, 0) << "the solver did not run over the new puzzle";
   EXPECT_EQ(test::boardLine(s.board), [&] {
-    FormState record = s;
+    GameState record = s;
     restoreGivens(record);
     return test::boardLine(record.board);
   }()) << "the board is the puzzle that was handed out";
@@ -212,14 +212,10 @@ TEST_F(Play, BadInputIsTakenSoundlyAndTheCluesStay) {
       box->selectAll();
       QTest::keySequence(box, QKeySequence::Paste);
       if (box == cell(1)) {
-        EXPECT_EQ(window->form().form().board.text(1), text) << "no entry is rejected";
+        EXPECT_EQ(window->form().game().board.text(1), text) << "no entry is rejected";
       }
       expectWidgetsShowTheCore();
-      EXPECT_EQ(window->form().form().state.givens, [&] {
-        FormState puzzle;
-        test::handOutPuzzle(puzzle, kPuzzle);
-        return puzzle.state.givens;
-      }());
+      EXPECT_EQ(oneLine(window->form().game().givens), kPuzzle);
     }
   }
   EXPECT_EQ(cell(0)->text(), "2") << "a clue keeps its text";
@@ -232,14 +228,14 @@ TEST_F(Play, BadInputIsTakenSoundlyAndTheCluesStay) {
   QTest::mouseClick(widget("btnLoesung"), Qt::LeftButton);
   expectWidgetsShowTheCore();
   QTest::mouseClick(widget("BtnZur"), Qt::LeftButton);
-  EXPECT_EQ(test::boardLine(window->form().form().board), kPuzzle);
+  EXPECT_EQ(test::boardLine(window->form().game().board), kPuzzle);
   expectWidgetsShowTheCore();
 }
 
 TEST_F(Play, AFaultyGridIsReportedInOneModalBoxPerUnitAndThenPlayGoesOn) {
-  FormState& s = window->form().mutableForm();
-  buildBaseGrid(s.state.solution);
-  std::swap(s.state.solution[0], s.state.solution[1]);
+  Grid faulty;
+  buildBaseGrid(faulty);
+  std::swap(faulty[0], faulty[1]);
   QStringList shown;
   std::function<void()> closeNext = [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -250,7 +246,7 @@ TEST_F(Play, AFaultyGridIsReportedInOneModalBoxPerUnitAndThenPlayGoesOn) {
     QTimer::singleShot(0, window.get(), closeNext);
   };
   QTimer::singleShot(0, window.get(), closeNext);
-  checkGrid(s, *window);
+  for (const std::string& fault : gridFaults(faulty)) window->showMessage(fault);
   EXPECT_EQ(shown, (QStringList{"Spalte 0 fehlerhaft!", "Spalte 1 fehlerhaft!"}));
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -274,8 +270,41 @@ TEST_F(Play, QuittingDuringTheEventPassEndsTheGameOnceThePuzzleIsOut) {
     QTest::mouseClick(widget("btnGO"), Qt::LeftButton);
     EXPECT_FALSE(closedDuringPass) << "the generation runs to its end first";
     EXPECT_FALSE(window->isVisible()) << (closeButton ? "close button" : "Beenden");
-    EXPECT_FALSE(window->form().form().state.busy);
+    EXPECT_FALSE(window->form().ui().busy);
     EXPECT_FALSE(window->form().quitPending());
+  }
+}
+
+TEST_F(Play, EachCommandRepaintsTheWindowOnceAndItsOwnFocusMovesRaiseNoCommand) {
+  clickInto(1);
+  struct Action {
+    const char* what;
+    std::function<void()> run;
+  };
+  const Action actions[] = {
+      {"a typed digit", [&] { QTest::keyClick(cell(1), Qt::Key_4); }},
+      {"a click into another cell", [&] { clickInto(cellAt(4, 4)); }},
+      {"an arrow key", [&] { QTest::keyClick(cell(cellAt(4, 4)), Qt::Key_Right); }},
+      {"a typed digit after the arrow",
+       [&] {
+         QTest::keyClick(cell(cellAt(4, 5)), Qt::Key_6);
+         EXPECT_TRUE(cell(cellAt(4, 5) + 1)->hasFocus()) << "the digit moved the focus on";
+       }},
+      {"a menu item", [&] { window->findChild<QAction*>("SudokuLaden")->trigger(); }},
+      {"a button clicked from a button",
+       [&] {
+         widget("btnPlus")->setFocus(Qt::TabFocusReason);
+         const int before = window->refreshCount();
+         QTest::mouseClick(widget("btnPlus"), Qt::LeftButton);
+         EXPECT_EQ(window->refreshCount() - before, 1) << "a button clicked from a button";
+       }},
+  };
+  for (const Action& a : actions) {
+    const int before = window->refreshCount();
+    a.run();
+    if (std::string(a.what).rfind("a button", 0) == 0) continue;
+    EXPECT_EQ(window->refreshCount() - before, 1) << a.what;
+    expectWidgetsShowTheCore();
   }
 }
 

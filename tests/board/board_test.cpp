@@ -5,8 +5,6 @@
 #include <vector>
 
 #include "board/display.h"
-#include "board/form_state.h"
-#include "support/fakes.h"
 
 namespace kalmotre {
 namespace {
@@ -37,97 +35,67 @@ TEST(Board, OnlyARealTextChangeIsPassedOn) {
   EXPECT_EQ(log.cells, (std::vector<CellIndex>{5, 5, 5}));
 }
 
-TEST(Board, RemembersChangedCellsForTheViewUntilTaken) {
-  Board board;
-  board.setText(3, "4");
-  board.setColors(7, colors::kYellow, colors::kBlue);
-  board.setColors(8, colors::kWhite, colors::kBlack);  // as it was: no change
-  board.setLocked(9, true);
-  const Board::CellSet changed = board.takeChangedCells();
-  EXPECT_EQ(changed.count(), 3u);
-  EXPECT_TRUE(changed.test(3) && changed.test(7) && changed.test(9));
-  EXPECT_TRUE(board.takeChangedCells().none());
-  EXPECT_EQ(board.value(3), 4.0);
-}
-
-TEST(ResetBoard, EmptiesEveryCellAndTableButKeepsLocks) {
-  FormState form;
-  form.board.setText(10, "5");
-  form.board.setColors(10, colors::kGreen, colors::kBlue);
-  form.board.setLocked(10, true);
-  form.lblZahl[10] = "5";
-  form.state.solution[3] = 4;
-  form.state.givens[4] = 2;
-  form.state.candidates[809] = 1;
-  form.state.digitTally[0] = 7;
-  form.state.possibilitiesOn = true;
-  form.state.busy = true;
+TEST(ResetBoard, EmptiesEveryCellTheGridAndTheRecordButKeepsLocks) {
+  GameState game;
+  game.board.setText(10, "5");
+  game.board.setColors(10, colors::kGreen, colors::kBlue);
+  game.board.setLocked(10, true);
+  game.solution[3] = 4;
+  game.givens[4] = 2;
 
   ChangeLog log;
-  form.board.setChangeListener(&log);
-  resetBoard(form);
+  game.board.setChangeListener(&log);
+  resetBoard(game);
 
   for (CellIndex i = 0; i < kCells; ++i) {
-    EXPECT_EQ(form.board.text(i), "");
-    EXPECT_EQ(form.board.background(i), colors::kWhite);
-    EXPECT_EQ(form.board.foreground(i), colors::kBlack);
-    EXPECT_EQ(form.lblZahl[static_cast<std::size_t>(i)], "");
-    EXPECT_EQ(form.state.solution[i], 0);
-    EXPECT_EQ(form.state.givens[i], 0);
+    EXPECT_EQ(game.board.text(i), "");
+    EXPECT_EQ(game.board.background(i), colors::kWhite);
+    EXPECT_EQ(game.board.foreground(i), colors::kBlack);
+    EXPECT_EQ(game.solution[i], 0);
+    EXPECT_EQ(game.givens[i], 0);
   }
-  for (int v : form.state.candidates) EXPECT_EQ(v, 0);
-  for (int v : form.state.digitTally) EXPECT_EQ(v, 0);
-  EXPECT_TRUE(form.board.locked(10));
-  EXPECT_EQ(form.lblFrei, "Freie Felder: 81");
-  EXPECT_FALSE(form.state.busy);
-  EXPECT_FALSE(form.state.possibilitiesOn);
+  EXPECT_TRUE(game.board.locked(10));
   EXPECT_EQ(log.cells, std::vector<CellIndex>{10});  // the one text that changed
 }
 
-TEST(ShowSolution, BringsUpTheSplashFirstThenMirrorsTheGridIntoCellsAndHelpLabels) {
-  FormState form;
-  test::RecordingView view;
-  for (CellIndex i = 0; i < kCells; ++i) form.state.solution[i] = i % 9 + 1;
-  form.board.setLocked(4, true);
-  form.board.setColors(5, colors::kYellow, colors::kBlue);
-  showSolution(form, view);
-  EXPECT_EQ(view.calls, std::vector<std::string>{"splash"});
+TEST(ShowSolution, MirrorsTheGridIntoTheCellsBlackOnWhite) {
+  GameState game;
+  for (CellIndex i = 0; i < kCells; ++i) game.solution[i] = i % 9 + 1;
+  game.board.setLocked(4, true);
+  game.board.setColors(5, colors::kYellow, colors::kBlue);
+  showSolution(game);
   for (CellIndex i = 0; i < kCells; ++i) {
-    EXPECT_EQ(form.board.text(i), std::to_string(i % 9 + 1));
-    EXPECT_EQ(form.lblZahl[static_cast<std::size_t>(i)], form.board.text(i));
-    EXPECT_EQ(form.board.background(i), colors::kWhite);
-    EXPECT_EQ(form.board.foreground(i), colors::kBlack);
+    EXPECT_EQ(game.board.text(i), std::to_string(i % 9 + 1));
+    EXPECT_EQ(game.board.background(i), colors::kWhite);
+    EXPECT_EQ(game.board.foreground(i), colors::kBlack);
   }
-  EXPECT_TRUE(form.board.locked(4));
-  EXPECT_FALSE(form.board.locked(5));
+  EXPECT_TRUE(game.board.locked(4));
+  EXPECT_FALSE(game.board.locked(5));
 }
 
 TEST(PresentPuzzle, LocksCluesOpensEmptyCellsAndCountsThem) {
-  FormState form;
-  presentPuzzle(form);  // all empty
+  Board board;
+  EXPECT_EQ(presentPuzzle(board), 81);  // all empty
   for (CellIndex i = 0; i < kCells; ++i) {
-    EXPECT_FALSE(form.board.locked(i));
-    EXPECT_EQ(form.board.background(i), colors::kYellow);
-    EXPECT_EQ(form.board.foreground(i), colors::kBlue);
+    EXPECT_FALSE(board.locked(i));
+    EXPECT_EQ(board.background(i), colors::kYellow);
+    EXPECT_EQ(board.foreground(i), colors::kBlue);
   }
-  EXPECT_EQ(form.lblFrei, "Freie Felder: 81");
 
-  for (CellIndex i = 0; i < kCells; ++i) form.board.setText(i, "1");
-  form.board.setText(17, " ");  // a blank is a clue, not a free cell
-  presentPuzzle(form);
+  for (CellIndex i = 0; i < kCells; ++i) board.setText(i, "1");
+  board.setText(17, " ");  // a blank is a clue, not a free cell
+  EXPECT_EQ(presentPuzzle(board), 0);
   for (CellIndex i = 0; i < kCells; ++i) {
-    EXPECT_TRUE(form.board.locked(i));
-    EXPECT_EQ(form.board.background(i), colors::kWhite);
-    EXPECT_EQ(form.board.foreground(i), colors::kBlack);
+    EXPECT_TRUE(board.locked(i));
+    EXPECT_EQ(board.background(i), colors::kWhite);
+    EXPECT_EQ(board.foreground(i), colors::kBlack);
   }
-  EXPECT_EQ(form.lblFrei, "Freie Felder: 0");
 
-  form.board.setText(0, "");
-  form.board.setText(80, "");
-  presentPuzzle(form);
-  EXPECT_FALSE(form.board.locked(0));
-  EXPECT_TRUE(form.board.locked(17));
-  EXPECT_EQ(form.lblFrei, "Freie Felder: 2");
+  board.setText(0, "");
+  board.setText(80, "");
+  EXPECT_EQ(presentPuzzle(board), 2);
+  EXPECT_FALSE(board.locked(0));
+  EXPECT_TRUE(board.locked(17));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "cli/draws_reader.h"
 #include "cli/verify.h"
+#include "solve/solution_count.h"
 #include "support/boards.h"
 
 namespace kalmotre::cli {
@@ -199,8 +200,11 @@ TEST(Verify, TellsEachFaultOfAPuzzle) {
        }) {
     EXPECT_EQ(verifyPuzzle(c.puzzle, c.solution), c.problem) << c.puzzle;
   }
-  EXPECT_EQ(countSolutions("11" + empty.substr(2), 2), 0);
-  EXPECT_EQ(countSolutions(empty, 2), 2);
+  EXPECT_EQ(countSolutions(digitsFromLine("11" + empty.substr(2)), 2), 0);
+  EXPECT_EQ(countSolutions(digitsFromLine(empty), 2), 2);
+  Digits outOfRange{};
+  outOfRange[0] = 12;
+  EXPECT_EQ(countSolutions(outOfRange, 2), 0);
 }
 
 }  // namespace

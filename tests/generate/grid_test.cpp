@@ -2,9 +2,9 @@
 
 #include <map>
 
-#include "board/knobs.h"
 #include "generate/grid_check.h"
 #include "generate/shuffle.h"
+#include "knobs/knobs.h"
 #include "support/boards.h"
 #include "support/fakes.h"
 
@@ -16,11 +16,7 @@ using test::gridRows;
 using test::kBaseRows;
 
 std::vector<std::string> checkMessages(const Grid& solution) {
-  FormState form;
-  form.state.solution = solution;
-  test::RecordingView view;
-  checkGrid(form, view);
-  return view.messages;
+  return gridFaults(solution);
 }
 
 Grid baseGrid() {

@@ -1,11 +1,12 @@
-#include "generate/removal.h"
-
 #include <gtest/gtest.h>
 
-#include "board/knobs.h"
+#include "generate/carving.h"
 #include "generate/clue_record.h"
-#include "generate/driver.h"
+#include "generate/fast_trials.h"
+#include "generate/literal_trials.h"
+#include "generate/removal_passes.h"
 #include "generate/shuffle.h"
+#include "knobs/knobs.h"
 #include "solve/solver.h"
 #include "support/boards.h"
 #include "support/fakes.h"
@@ -13,53 +14,48 @@
 namespace kalmotre {
 namespace {
 
-// A carving of the given board, row by row.
+// The literal trials on the given board, row by row, with the base grid as solution.
 struct CarvingSetup {
   explicit CarvingSetup(std::string_view rows, std::vector<double> draws = {})
-      : random(std::move(draws)), carving{{}, state, random} {
-    const Grid grid = test::gridFromRows(rows);
-    for (CellIndex i = 0; i < kCells; ++i) carving.at(i) = static_cast<std::int8_t>(grid[i]);
-    state.solution = test::gridFromRows(test::kBaseRows);
-  }
-  std::string rows() const {
-    Grid grid;
-    for (CellIndex i = 0; i < kCells; ++i) grid[i] = carving.at(i);
-    return test::gridRows(grid);
-  }
-  ModuleState state;
+      : solution(test::gridFromRows(test::kBaseRows)),
+        random(std::move(draws)),
+        trials(solution, digitsFromLine(rows)) {}
+  std::string rows() const { return oneLine(trials.cells()); }
+  Grid solution;
   ScriptedRandomSource random;
-  Carving carving;
+  LiteralTrials trials;
 };
 
 std::string generatedPuzzle(double seed) {
-  FormState form;
-  NullView view;
   EngineRandomSource random;
-  SteppingClock clock(seed);
-  generatePuzzle(form, view, random, clock);
-  return test::boardLine(form.board);
+  random.seed(seed);
+  const Grid solution = shuffledGrid(random);
+  return oneLine(carvePuzzle(solution, digitsOf(solution), Level::Schwer, random));
 }
 
 TEST(ClueRecord, EmptyIsZeroAndZeroIsEmptyNeverAZeroText) {
-  FormState form;
-  test::loadBoard(form.board, std::string("7") + std::string(80, '.'));
-  recordGivens(form);
-  EXPECT_EQ(form.state.givens[0], 7);
-  EXPECT_EQ(form.state.givens[1], 0);
-  form.board.setText(0, "");
-  form.board.setText(1, "4");
-  restoreGivens(form);
-  EXPECT_EQ(form.board.text(0), "7");
-  EXPECT_EQ(form.board.text(1), "");
+  GameState game;
+  test::loadBoard(game.board, std::string("7") + std::string(80, '.'));
+  recordGivens(game);
+  EXPECT_EQ(game.givens[0], 7);
+  EXPECT_EQ(game.givens[1], 0);
+  game.board.setText(0, "");
+  game.board.setText(1, "4");
+  restoreGivens(game);
+  EXPECT_EQ(game.board.text(0), "7");
+  EXPECT_EQ(game.board.text(1), "");
 }
 
 TEST(RemovalTrial, OnTheCompleteGridAlwaysKeepsItsRemovalAndTouchesNothingElse) {
   for (CellIndex c : {0, 40, 80}) {
     CarvingSetup setup(test::kBaseRows);
-    EXPECT_TRUE(tryRemoveClue(setup.carving, c));
-    std::string expected = test::gridRows(setup.state.solution);
+    EXPECT_TRUE(setup.trials.tryRemoveClue(c));
+    std::string expected = test::gridRows(setup.solution);
     expected[static_cast<std::size_t>(9 * rowOf(c) + columnOf(c))] = '.';
     EXPECT_EQ(setup.rows(), expected);
+    FastTrials fast(setup.solution);
+    EXPECT_TRUE(fast.tryRemoveClue(c));
+    EXPECT_EQ(oneLine(fast.cells()), expected);
   }
 }
 
@@ -71,13 +67,13 @@ TEST(RemovalTrial, KeepsExactlyWhenTheSolverCompletesTheBoardWithoutTheClue) {
       if (puzzle[k] == '.') continue;
       CarvingSetup setup(puzzle);
       const CellIndex cell = cellAt(static_cast<int>(k) / 9, static_cast<int>(k) % 9);
-      FormState check;
+      Board check;
       std::string without = puzzle;
       without[k] = '.';
-      test::loadBoard(check.board, without);
+      test::loadBoard(check, without);
       const bool expected = solvePuzzle(check, knobs::kTrialCycles);
 
-      EXPECT_EQ(tryRemoveClue(setup.carving, cell), expected);
+      EXPECT_EQ(setup.trials.tryRemoveClue(cell), expected);
       EXPECT_EQ(setup.rows(), expected ? without : puzzle) << "only the tried cell may change";
       if (!expected) ++failed;
     }
@@ -87,21 +83,26 @@ TEST(RemovalTrial, KeepsExactlyWhenTheSolverCompletesTheBoardWithoutTheClue) {
 
 TEST(ForcingTest, AllOfACompleteGridAndNoneWithADigitMissingAround) {
   CarvingSetup full(test::kBaseRows);
-  for (CellIndex c = 0; c < kCells; ++c) EXPECT_TRUE(isForcedByPeers(full.carving, c)) << c;
+  FastTrials fast(full.solution);
+  for (CellIndex c = 0; c < kCells; ++c) {
+    EXPECT_TRUE(full.trials.isFilledAndForced(c)) << c;
+    EXPECT_TRUE(fast.isFilledAndForced(c)) << c;
+  }
 
   // Cell (4,4) holds 1; take away the 3 of its row (4,0) and of its column and block (5,4).
   std::string rows = test::kBaseRows;
   rows[36] = '.';
   rows[49] = '.';
   CarvingSetup missing(rows);
-  EXPECT_FALSE(isForcedByPeers(missing.carving, cellAt(4, 4)));
-  EXPECT_TRUE(isForcedByPeers(missing.carving, cellAt(0, 0)));
+  EXPECT_FALSE(missing.trials.isFilledAndForced(cellAt(4, 4)));
+  EXPECT_TRUE(missing.trials.isFilledAndForced(cellAt(0, 0)));
+  EXPECT_FALSE(missing.trials.isFilledAndForced(cellAt(4, 0))) << "an empty cell is never forced";
 }
 
 TEST(ForcedPass, TheRandomPhaseAlwaysTakesItsDraws) {
   // Every draw hits cell 0: the first removes it, the rest hit an empty cell.
   CarvingSetup setup(test::kBaseRows, std::vector<double>(knobs::kForcedPassDraws + 1, 0.0));
-  removeForcedClues(setup.carving);
+  removeForcedClues(setup.trials, setup.random);
   EXPECT_EQ(setup.random.drawCount(), knobs::kForcedPassDraws);
   EXPECT_EQ(setup.random.remaining(), 1u);
   EXPECT_EQ(setup.rows()[0], '.');
@@ -109,7 +110,11 @@ TEST(ForcedPass, TheRandomPhaseAlwaysTakesItsDraws) {
 
 TEST(CrossHatchTest, CompleteGridPassesAndOneOtherBlockPerDirectionFails) {
   CarvingSetup full(test::kBaseRows);
-  for (CellIndex c = 0; c < kCells; ++c) EXPECT_TRUE(isCrossHatched(full.carving, c)) << c;
+  FastTrials fast(full.solution);
+  for (CellIndex c = 0; c < kCells; ++c) {
+    EXPECT_TRUE(full.trials.isCrossHatched(c)) << c;
+    EXPECT_TRUE(fast.isCrossHatched(c)) << c;
+  }
 
   // Cell (0,0) holds 2. Keep the 2 of block 1 (band) and of block 3 (stack) only.
   std::string rows = test::kBaseRows;
@@ -118,22 +123,22 @@ TEST(CrossHatchTest, CompleteGridPassesAndOneOtherBlockPerDirectionFails) {
     if (rows[k] == '2' && (block == 2 || block == 6)) rows[k] = '.';
   }
   CarvingSetup partial(rows);
-  EXPECT_FALSE(isCrossHatched(partial.carving, 0));
+  EXPECT_FALSE(partial.trials.isCrossHatched(0));
 }
 
 TEST(CrossHatchPass, MakesAtMostThirtySixTrialsAndDrawsNothing) {
   CarvingSetup setup(test::kBaseRows);
-  removeCrossHatchedClues(setup.carving);
+  removeCrossHatchedClues(setup.trials);
   EXPECT_EQ(setup.random.drawCount(), 0);
   int removed = 0;
   for (int b = 0; b < 9; ++b) {
     int inBlock = 0;
-    for (int p = 0; p < 9; ++p) inBlock += setup.carving.isEmpty(9 * b + p) ? 1 : 0;
+    for (int p = 0; p < 9; ++p) inBlock += setup.trials.isEmpty(9 * b + p) ? 1 : 0;
     EXPECT_LE(inBlock, 4) << "three mini-rows and one mini-column of block " << b;
     removed += inBlock;
   }
   // The complete grid passes every test, so the first mini-row loses its first cell.
-  EXPECT_TRUE(setup.carving.isEmpty(0));
+  EXPECT_TRUE(setup.trials.isEmpty(0));
   EXPECT_GT(removed, 9);
 }
 
@@ -153,14 +158,14 @@ TEST(CrossHatchPass, EachMiniRowStopsAtItsFirstPassingCellAndEachBlockAtItsFirst
   };
   for (const Case& c : cases) {
     CarvingSetup setup(c.before);
-    removeCrossHatchedClues(setup.carving);
+    removeCrossHatchedClues(setup.trials);
     EXPECT_EQ(setup.rows(), c.after) << c.before;
   }
 }
 
 TEST(HardPass, AlwaysTakesItsDrawsAndTriesOnlyFilledCells) {
   CarvingSetup setup(test::kBaseRows, std::vector<double>(knobs::kRandomPassDraws + 1, 0.999));
-  removeRandomClues(setup.carving);
+  removeRandomClues(setup.trials, setup.random);
   EXPECT_EQ(setup.random.drawCount(), knobs::kRandomPassDraws);
   EXPECT_EQ(setup.rows(), std::string(test::kBaseRows).substr(0, 80) + ".");
 }

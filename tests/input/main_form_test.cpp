@@ -13,21 +13,32 @@ constexpr const char* kPuzzleRows = test::kPlayablePuzzle;
 // A form with a puzzle handed out: clues locked, open cells yellow, the clue record taken.
 class MainFormTest : public testing::Test {
  protected:
-  MainFormTest() : form(view, random, clock) {
+  MainFormTest() : form(window, random, clock) {
     form.Form_Load();
-    test::handOutPuzzle(form.mutableForm(), kPuzzleRows);
+    test::handOutPuzzle(form, kPuzzleRows);
+    form.takeRequests();
+  }
+
+  // What the commands since the last call asked of the front end, as "focus 9 splash quit".
+  std::string requested() {
+    const Requests r = form.takeRequests();
+    std::string said;
+    if (r.focus != kNoCell) said += "focus " + std::to_string(r.focus);
+    if (r.splash) said += said.empty() ? "splash" : " splash";
+    if (r.quit) said += said.empty() ? "quit" : " quit";
+    return said;
   }
 
   int openCells() const {
     int n = 0;
-    for (CellIndex i = 0; i < kCells; ++i) n += form.form().board.isEmptyText(i) ? 1 : 0;
+    for (CellIndex i = 0; i < kCells; ++i) n += form.game().board.isEmptyText(i) ? 1 : 0;
     return n;
   }
-  const Board& board() const { return form.form().board; }
+  const Board& board() const { return form.game().board; }
   // Paints every cell grey, so a validation repaint shows.
   void greyAll() {
     for (CellIndex i = 0; i < kCells; ++i) {
-      form.mutableForm().board.setColors(i, colors::kMidGrey, colors::kBlack);
+      form.mutableGame().board.setColors(i, colors::kMidGrey, colors::kBlack);
     }
   }
   bool validated() const { return board().background(1) == colors::kYellow; }
@@ -37,7 +48,7 @@ class MainFormTest : public testing::Test {
     EXPECT_TRUE(form.playerEditedCell(cell, text));
   }
 
-  test::RecordingView view;
+  test::RecordingWindow window;
   EngineRandomSource random;
   SteppingClock clock;
   MainForm form;
@@ -47,8 +58,8 @@ TEST_F(MainFormTest, TypingADigitRecountsMovesTheFocusOnAndValidatesTheCellLeft)
   const int open = openCells();
   greyAll();
   typeInto(8, "7");
-  EXPECT_EQ(form.form().lblFrei, freeCellsCaption(open - 1));
-  EXPECT_EQ(view.calls, std::vector<std::string>{"focus 9"});
+  EXPECT_EQ(form.lblFrei(), freeCellsCaption(open - 1));
+  EXPECT_EQ(requested(), "focus 9");
   EXPECT_EQ(form.focusedCell(), 9);
   EXPECT_TRUE(validated());
 }
@@ -56,10 +67,10 @@ TEST_F(MainFormTest, TypingADigitRecountsMovesTheFocusOnAndValidatesTheCellLeft)
 TEST_F(MainFormTest, DeletingADigitRaisesTheCountAndStillMovesOn) {
   const int open = openCells();
   typeInto(39, "6");
-  view.calls.clear();
+  form.takeRequests();
   typeInto(39, "");
-  EXPECT_EQ(form.form().lblFrei, freeCellsCaption(open));
-  EXPECT_EQ(view.calls, std::vector<std::string>{"focus 40"});
+  EXPECT_EQ(form.lblFrei(), freeCellsCaption(open));
+  EXPECT_EQ(requested(), "focus 40");
 }
 
 TEST_F(MainFormTest, TheLastCellKeepsTheFocusAndZeroCountsAsFree) {
@@ -67,26 +78,26 @@ TEST_F(MainFormTest, TheLastCellKeepsTheFocusAndZeroCountsAsFree) {
   // A free cell is one whose value is 0, whatever its text.
   for (const char* free : {"0", "x", " ", "-0", "ab7"}) {
     typeInto(78, free);
-    EXPECT_EQ(form.form().lblFrei, freeCellsCaption(open)) << '"' << free << "\" is free";
+    EXPECT_EQ(form.lblFrei(), freeCellsCaption(open)) << '"' << free << "\" is free";
   }
   typeInto(78, "7x");
-  EXPECT_EQ(form.form().lblFrei, freeCellsCaption(open - 1));
-  view.calls.clear();
+  EXPECT_EQ(form.lblFrei(), freeCellsCaption(open - 1));
+  form.takeRequests();
   greyAll();
   typeInto(80, "2");
-  EXPECT_TRUE(view.calls.empty());
+  EXPECT_EQ(requested(), "");
   EXPECT_EQ(form.focusedCell(), 80);
   EXPECT_FALSE(validated()) << "no focus move, no repaint";
 }
 
 TEST_F(MainFormTest, NothingHappensForWritesWhileBusyAndBusyRefusesThePlayer) {
-  form.mutableForm().state.busy = true;
-  const std::string before = form.form().lblFrei;
-  form.mutableForm().board.setText(1, "4");
+  form.mutableUi().busy = true;
+  const std::string before = form.lblFrei();
+  form.mutableGame().board.setText(1, "4");
   EXPECT_FALSE(form.playerEditedCell(3, "5"));
   EXPECT_EQ(board().text(3), "");
-  EXPECT_EQ(form.form().lblFrei, before);
-  EXPECT_TRUE(view.calls.empty());
+  EXPECT_EQ(form.lblFrei(), before);
+  EXPECT_EQ(requested(), "");
 }
 
 TEST_F(MainFormTest, LockedCellsRefuseThePlayerButNotTheProgram) {
@@ -98,7 +109,7 @@ TEST_F(MainFormTest, WithPossibilitiesOnEveryEntryEndsWithTheirColours) {
   form.btnPlus_Click();
   form.btnPlus_Click();
   form.btnPlus_Click();
-  ASSERT_EQ(form.form().txtShow, "3");
+  ASSERT_EQ(form.ui().chosenDigit, "3");
   typeInto(1, "4");
   // Validation would paint the open cell 10 yellow; the possibilities of 3 grey it instead.
   EXPECT_EQ(board().background(10), colors::kMidGrey);
@@ -111,23 +122,23 @@ TEST_F(MainFormTest, PlusStepsThroughTheDigitsAndTypedDigitsDrawOnce) {
   std::string seen;
   for (int click = 0; click < 11; ++click) {
     form.btnPlus_Click();
-    seen += form.form().txtShow;
+    seen += form.ui().chosenDigit;
   }
   EXPECT_EQ(seen, "12345678901");
-  EXPECT_TRUE(form.form().state.possibilitiesOn);
+  EXPECT_TRUE(form.ui().possibilitiesOn);
 
-  MainForm fresh(view, random, clock);
+  MainForm fresh(window, random, clock);
   fresh.Form_Load();
-  FormState& s = fresh.mutableForm();
-  s.board.setText(40, "5");
+  Board& b = fresh.mutableGame().board;
+  b.setText(40, "5");
   EXPECT_TRUE(fresh.playerEditedShowText("5"));
-  EXPECT_EQ(s.board.background(41), colors::kMidGrey) << "drawn at once for 5";
-  EXPECT_FALSE(s.state.possibilitiesOn);
+  EXPECT_EQ(b.background(41), colors::kMidGrey) << "drawn at once for 5";
+  EXPECT_FALSE(fresh.ui().possibilitiesOn);
   fresh.cellGotFocus(10);
   fresh.playerEditedCell(10, "1");
-  EXPECT_EQ(s.board.background(41), colors::kYellow) << "later changes do not follow it";
+  EXPECT_EQ(b.background(41), colors::kYellow) << "later changes do not follow it";
   fresh.btnPlus_Click();
-  EXPECT_EQ(s.txtShow, "6");
+  EXPECT_EQ(fresh.ui().chosenDigit, "6");
   // One whole character at most, however many bytes it takes; never part of one.
   const std::pair<std::string, std::string> kept[] = {
       {"ab", "a"},
@@ -142,7 +153,7 @@ TEST_F(MainFormTest, PlusStepsThroughTheDigitsAndTypedDigitsDrawOnce) {
   };
   for (const auto& [typed, shown] : kept) {
     EXPECT_TRUE(fresh.playerEditedShowText(typed));
-    EXPECT_EQ(s.txtShow, shown) << typed.size() << " bytes";
+    EXPECT_EQ(fresh.ui().chosenDigit, shown) << typed.size() << " bytes";
   }
 }
 
@@ -150,19 +161,17 @@ TEST_F(MainFormTest, RestartPutsTheHandedOutPuzzleBackThroughTheCascade) {
   typeInto(1, "4");
   typeInto(3, "8");
   form.btnLoesung_Click();
-  view.calls.clear();
+  form.takeRequests();
   form.cellGotFocus(70);
   form.BtnZur_Click();
   EXPECT_EQ(test::boardLine(board()), kPuzzleRows);
-  EXPECT_EQ(form.form().lblFrei, freeCellsCaption(openCells()));
-  ASSERT_FALSE(view.calls.empty());
-  EXPECT_EQ(view.calls.back(), "focus 79")
-      << "cell 80 changed last but moves nothing; 78 before it";
+  EXPECT_EQ(form.lblFrei(), freeCellsCaption(openCells()));
+  EXPECT_EQ(requested(), "focus 79") << "cell 80 changed last but moves nothing; 78 before it";
 
-  view.calls.clear();
+  form.takeRequests();
   form.BtnZur_Click();
   form.SudokuLaden_Click();
-  EXPECT_TRUE(view.calls.empty()) << "nothing changed, nothing happens";
+  EXPECT_EQ(requested(), "") << "nothing changed, nothing happens";
 
   // With the focus on the button, the first move comes from no cell: nothing is validated.
   typeInto(1, "4");
@@ -173,40 +182,41 @@ TEST_F(MainFormTest, RestartPutsTheHandedOutPuzzleBackThroughTheCascade) {
   EXPECT_FALSE(validated());
 
   // Before any puzzle the clue record is empty: restart leaves the empty board as it is.
-  MainForm fresh(view, random, clock);
+  MainForm fresh(window, random, clock);
   fresh.Form_Load();
   fresh.BtnZur_Click();
-  EXPECT_EQ(test::boardLine(fresh.form().board), std::string(kCells, '.'));
-  EXPECT_EQ(fresh.form().lblFrei, freeCellsCaption(kCells));
+  EXPECT_EQ(test::boardLine(fresh.game().board), std::string(kCells, '.'));
+  EXPECT_EQ(fresh.lblFrei(), freeCellsCaption(kCells));
 }
 
 TEST_F(MainFormTest, RestartAndReloadAgreeFromTheSameState) {
   typeInto(1, "6");
   typeInto(12, "3");
   form.btnPlus_Click();
-  const FormState before = form.form();
-  const CellIndex focus = form.focusedCell();
+  const GameState before = form.game();
+  const InterfaceState uiBefore = form.ui();
+  form.takeRequests();
   form.BtnZur_Click();
-  const std::string afterRestart = test::boardLine(board());
-  const std::string freeAfterRestart = form.form().lblFrei;
-  const std::vector<std::string> restartCalls = view.calls;
+  const Board afterRestart = board();
+  const std::string freeAfterRestart = form.lblFrei();
+  const std::string restartRequests = requested();
 
-  form.mutableForm() = before;
-  form.cellGotFocus(focus);
-  view.calls.clear();
+  form.mutableGame() = before;
+  form.mutableUi() = uiBefore;
   form.SudokuLaden_Click();
-  EXPECT_EQ(test::boardLine(board()), afterRestart);
-  EXPECT_EQ(form.form().lblFrei, freeAfterRestart);
+  EXPECT_TRUE(board() == afterRestart);
+  EXPECT_EQ(form.lblFrei(), freeAfterRestart);
+  EXPECT_EQ(requested(), restartRequests);
 }
 
 TEST_F(MainFormTest, TheSolveButtonFillsRecountsAndSwitchesPossibilitiesOff) {
   form.btnPlus_Click();
   form.btnLoesung_Click();
-  EXPECT_FALSE(form.form().state.busy);
-  EXPECT_FALSE(form.form().state.possibilitiesOn);
-  EXPECT_EQ(form.form().lblFrei, freeCellsCaption(0));
+  EXPECT_FALSE(form.ui().busy);
+  EXPECT_FALSE(form.ui().possibilitiesOn);
+  EXPECT_EQ(form.lblFrei(), freeCellsCaption(0));
   EXPECT_EQ(openCells(), 0);
-  EXPECT_TRUE(view.calls.empty()) << "the solver's writes move no focus";
+  EXPECT_EQ(requested(), "") << "the solver's writes move no focus";
 }
 
 TEST_F(MainFormTest, FocusMovesThePlayerMakesValidateOnceAndTheFormsOwnAreNotRepeated) {
@@ -217,11 +227,8 @@ TEST_F(MainFormTest, FocusMovesThePlayerMakesValidateOnceAndTheFormsOwnAreNotRep
   EXPECT_EQ(form.focusedCell(), kNoCell);
 
   typeInto(3, "8");  // the form moves the focus to 4 and validates 3
-  greyAll();
-  form.cellLostFocus(3);  // the widget reports the move the form made
-  form.cellGotFocus(4);
-  EXPECT_FALSE(validated());
   EXPECT_EQ(form.focusedCell(), 4);
+  EXPECT_EQ(requested(), "focus 4");
 
   // Steps across the board as the player sees it, validating the cell left; none past an edge.
   struct Step {
@@ -238,11 +245,11 @@ TEST_F(MainFormTest, FocusMovesThePlayerMakesValidateOnceAndTheFormsOwnAreNotRep
                        Step{cellAt(8, 0), FocusStep::Down, cellAt(8, 0)}}) {
     form.cellGotFocus(s.from);
     greyAll();
-    view.calls.clear();
+    form.takeRequests();
     form.playerMovedFocus(s.step);
     EXPECT_EQ(form.focusedCell(), s.to) << s.from;
     EXPECT_EQ(validated(), s.to != s.from) << s.from;
-    EXPECT_EQ(view.calls.size(), s.to != s.from ? 1u : 0u) << s.from;
+    EXPECT_EQ(requested(), s.to != s.from ? "focus " + std::to_string(s.to) : "") << s.from;
   }
   form.cellLostFocus(form.focusedCell());
   form.playerMovedFocus(FocusStep::Down);
@@ -250,9 +257,8 @@ TEST_F(MainFormTest, FocusMovesThePlayerMakesValidateOnceAndTheFormsOwnAreNotRep
 }
 
 TEST_F(MainFormTest, WhileGeneratingNothingTheWindowDeliversGetsThrough) {
-  std::vector<std::string> calls;
-  view.duringEvents = [&] {
-    const std::string board = test::boardLine(form.form().board);
+  window.duringEvents = [&] {
+    const std::string board = test::boardLine(form.game().board);
     const long long draws = random.drawCount();
     form.btnGO_Click();
     form.btnLoesung_Click();
@@ -264,23 +270,22 @@ TEST_F(MainFormTest, WhileGeneratingNothingTheWindowDeliversGetsThrough) {
     EXPECT_FALSE(form.playerEditedShowText("7"));
     form.cellGotFocus(3);
     form.cellLostFocus(3);
-    EXPECT_EQ(test::boardLine(form.form().board), board);
+    EXPECT_EQ(test::boardLine(form.game().board), board);
     EXPECT_EQ(random.drawCount(), draws);
-    EXPECT_FALSE(form.form().state.possibilitiesOn);
-    EXPECT_EQ(view.calls.back(), "events") << "quit waits for the generation to end";
+    EXPECT_FALSE(form.ui().possibilitiesOn);
+    EXPECT_EQ(requested(), "splash") << "quit waits for the generation to end";
   };
   form.btnGO_Click();
-  EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "events"), 1);
-  // "Beenden" is not lost: it is carried out, once, as soon as the generation has ended.
-  EXPECT_EQ(view.calls.back(), "quit");
-  EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "quit"), 1);
+  EXPECT_EQ(window.eventPasses, 1);
+  // "Beenden" is not lost: it is asked for, once, as soon as the generation has ended.
+  EXPECT_EQ(requested(), "quit");
   EXPECT_FALSE(form.quitPending());
-  EXPECT_FALSE(form.form().state.busy);
+  EXPECT_FALSE(form.ui().busy);
 }
 
-TEST_F(MainFormTest, QuitEndsTheProgramThroughTheView) {
+TEST_F(MainFormTest, QuitEndsTheProgramThroughTheFrontEnd) {
   form.mnuEnde_Click();
-  EXPECT_EQ(view.calls, std::vector<std::string>{"quit"});
+  EXPECT_EQ(requested(), "quit");
 }
 
 }  // namespace

@@ -43,10 +43,10 @@ const std::array<Color, 5> kBackgrounds = {colors::kWhite, colors::kYellow, colo
 // Thousands of random doings of a player: the form never fails, the counter always tells the
 // truth after an entry, and every cell is painted in a colour of the game.
 TEST(Robustness, RandomPlayKeepsTheFormSound) {
-  test::RecordingView view;
+  test::RecordingWindow window;
   EngineRandomSource random;
   SteppingClock clock;
-  MainForm form(view, random, clock);
+  MainForm form(window, random, clock);
   form.Form_Load();
   std::mt19937 dice(7);
   auto pick = [&](int n) { return static_cast<int>(dice() % static_cast<unsigned>(n)); };
@@ -91,21 +91,21 @@ TEST(Robustness, RandomPlayKeepsTheFormSound) {
       default:
         form.cellGotFocus(cell);
         if (form.playerEditedCell(cell, text)) {
-          EXPECT_EQ(form.form().lblFrei, freeCellsCaption(countFreeCells(form.form().board)));
+          EXPECT_EQ(form.lblFrei(), freeCellsCaption(countFreeCells(form.game().board)));
         }
         break;
     }
-    const FormState& s = form.form();
-    ASSERT_FALSE(s.state.busy);
-    ASSERT_FALSE(s.thinkingFrameVisible);
+    form.takeRequests();
+    ASSERT_FALSE(form.ui().busy);
+    ASSERT_FALSE(form.ui().thinking);
+    const Board& board = form.game().board;
     for (CellIndex i = 0; i < kCells; ++i) {
-      ASSERT_NE(std::find(kBackgrounds.begin(), kBackgrounds.end(), s.board.background(i)),
+      ASSERT_NE(std::find(kBackgrounds.begin(), kBackgrounds.end(), board.background(i)),
                 kBackgrounds.end());
-      ASSERT_TRUE(s.board.foreground(i) == colors::kBlack ||
-                  s.board.foreground(i) == colors::kBlue);
+      ASSERT_TRUE(board.foreground(i) == colors::kBlack || board.foreground(i) == colors::kBlue);
     }
   }
-  EXPECT_TRUE(view.messages.empty()) << "generated grids are always valid";
+  EXPECT_TRUE(window.messages.empty()) << "generated grids are always valid";
 }
 
 }  // namespace

@@ -10,12 +10,12 @@ namespace {
 using test::loadBoard;
 
 // Fills a unit's cells with the given texts.
-void fill(FormState& form, const Unit& unit, std::initializer_list<const char*> texts) {
+void fill(GameState& form, const Unit& unit, std::initializer_list<const char*> texts) {
   auto text = texts.begin();
   for (CellIndex cell : unit) form.board.setText(cell, *text++);
 }
 
-bool allGreen(const FormState& form, const Unit& unit) {
+bool allGreen(const GameState& form, const Unit& unit) {
   for (CellIndex cell : unit) {
     if (form.board.background(cell) != colors::kGreen) return false;
   }
@@ -23,11 +23,11 @@ bool allGreen(const FormState& form, const Unit& unit) {
 }
 
 TEST(Validation, BaseColoursFollowTheLockStateAlone) {
-  FormState form;
+  GameState form;
   form.board.setText(0, "7");     // unlocked although it holds a digit
   form.board.setLocked(1, true);  // locked although empty
   form.board.setColors(2, colors::kMidGrey, colors::kBlack);
-  paintValidation(form);
+  paintValidation(form.board);
   EXPECT_EQ(form.board.background(0), colors::kYellow);
   EXPECT_EQ(form.board.foreground(0), colors::kBlue);
   EXPECT_EQ(form.board.background(1), colors::kWhite);
@@ -54,16 +54,16 @@ TEST(Validation, AUnitTurnsGreenOnItsSumAlone) {
   };
   for (const Unit& unit : {blockCells(4), rowCells(7), columnCells(2)}) {
     for (const Case& c : cases) {
-      FormState form;
+      GameState form;
       fill(form, unit, c.texts);
-      paintValidation(form);
+      paintValidation(form.board);
       EXPECT_EQ(allGreen(form, unit), c.green) << c.what << " in unit from cell " << unit[0];
     }
   }
 }
 
 TEST(Validation, GreenFromOneUnitStaysWhateverTheOtherUnitsHold) {
-  FormState form;
+  GameState form;
   loadBoard(form.board,
             "123456789"
             "4........"
@@ -75,14 +75,14 @@ TEST(Validation, GreenFromOneUnitStaysWhateverTheOtherUnitsHold) {
             "........."
             ".........");
   for (CellIndex i = 0; i < kCells; ++i) form.board.setLocked(i, !form.board.isEmptyText(i));
-  paintValidation(form);
+  paintValidation(form.board);
   EXPECT_TRUE(allGreen(form, rowCells(0)));
   EXPECT_EQ(form.board.foreground(cellAt(0, 0)), colors::kBlack) << "a clue keeps its text colour";
   EXPECT_EQ(form.board.background(cellAt(1, 0)), colors::kWhite) << "column 0 sums to 12";
   EXPECT_EQ(form.board.background(cellAt(1, 1)), colors::kYellow);
 
   form.board.setText(cellAt(0, 8), "");  // the row no longer adds up
-  paintValidation(form);
+  paintValidation(form.board);
   EXPECT_EQ(form.board.background(cellAt(0, 0)), colors::kWhite);
   EXPECT_EQ(form.board.background(cellAt(0, 8)), colors::kWhite);
 }

@@ -13,7 +13,7 @@ constexpr Color Y = colors::kYellow, W = colors::kWhite, M = colors::kMidGrey,
                 L = colors::kLightGrey;
 
 TEST(Possibilities, GreysTheReachOfEveryCellHoldingTheDigit) {
-  FormState form;
+  GameState form;
   loadBoard(form.board,
             "5........"
             "........."
@@ -25,7 +25,7 @@ TEST(Possibilities, GreysTheReachOfEveryCellHoldingTheDigit) {
             "........."
             "........7");
   for (CellIndex i = 0; i < kCells; ++i) form.board.setColors(i, colors::kGreen, colors::kBlue);
-  showPossibilities(form, 5);
+  showPossibilities(form.board, 5);
   auto at = [&](int r, int c) { return form.board.background(cellAt(r, c)); };
   EXPECT_EQ(at(0, 0), L);  // holds the 5
   EXPECT_EQ(at(0, 8), M);  // its row
@@ -42,10 +42,10 @@ TEST(Possibilities, GreysTheReachOfEveryCellHoldingTheDigit) {
 
 TEST(Possibilities, NoDigitOrAnAbsentOneShowsOnlyTheBaseColouring) {
   for (int digit : {0, 4, 10, -1}) {
-    FormState form;
+    GameState form;
     loadBoard(form.board, std::string(80, '.') + "0");
     form.board.setText(3, "5a");
-    showPossibilities(form, digit);
+    showPossibilities(form.board, digit);
     for (CellIndex i = 0; i < kCells; ++i) {
       EXPECT_EQ(form.board.background(i), i == 3 ? W : Y) << "digit " << digit << " cell " << i;
     }
@@ -53,7 +53,7 @@ TEST(Possibilities, NoDigitOrAnAbsentOneShowsOnlyTheBaseColouring) {
 }
 
 TEST(Possibilities, ADigitInAllNineBlocksLeavesNoYellowAndConflictsAreJustGrey) {
-  FormState form;
+  GameState form;
   loadBoard(form.board,
             "1...1...."  // two 1s in row 0: a conflict, no error
             "...1....."
@@ -64,7 +64,7 @@ TEST(Possibilities, ADigitInAllNineBlocksLeavesNoYellowAndConflictsAreJustGrey) 
             "..1......"
             "....1...."
             ".......1.");
-  showPossibilities(form, 1);
+  showPossibilities(form.board, 1);
   for (CellIndex i = 0; i < kCells; ++i) {
     EXPECT_EQ(form.board.background(i), form.board.value(i) == 0.0 ? M : L) << i;
   }

@@ -5,10 +5,11 @@
 #include <string_view>
 
 #include "board/display.h"
-#include "board/form_state.h"
 #include "board/geometry.h"
 #include "board/one_line.h"
 #include "generate/clue_record.h"
+#include "input/free_cells.h"
+#include "input/main_form.h"
 
 namespace kalmotre::test {
 
@@ -24,12 +25,13 @@ inline void loadBoard(Board& board, std::string_view rows) {
 
 // Hands the puzzle out as a generation ends: clues locked, open cells yellow, counter and clue
 // record set. The writes raise no change handling.
-inline void handOutPuzzle(FormState& form, std::string_view rows) {
-  form.state.busy = true;
-  loadBoard(form.board, rows);
-  presentPuzzle(form);
-  recordGivens(form);
-  form.state.busy = false;
+inline void handOutPuzzle(MainForm& form, std::string_view rows) {
+  form.mutableUi().busy = true;
+  GameState& game = form.mutableGame();
+  loadBoard(game.board, rows);
+  form.mutableUi().freeCells = freeCellsCaption(presentPuzzle(game.board));
+  recordGivens(game);
+  form.mutableUi().busy = false;
 }
 
 inline std::string boardLine(const Board& board) {

@@ -1,4 +1,4 @@
-// Fake ports for the core: a view that records what it was asked.
+// Fake ports for the core: a window that records what it was asked.
 #pragma once
 
 #include <functional>
@@ -6,24 +6,21 @@
 #include <string_view>
 #include <vector>
 
-#include "board/ports.h"
 #include "generate/random_source.h"
+#include "input/window_port.h"
 
 namespace kalmotre::test {
 
-class RecordingView : public FormView {
+class RecordingWindow : public WindowPort {
  public:
-  void focusCell(CellIndex cell) override { calls.push_back("focus " + std::to_string(cell)); }
   void showMessage(std::string_view text) override { messages.emplace_back(text); }
   void processPendingEvents() override {
-    calls.emplace_back("events");
+    ++eventPasses;
     if (duringEvents) duringEvents();
   }
-  void showSplash() override { calls.emplace_back("splash"); }
-  void quit() override { calls.emplace_back("quit"); }
 
-  std::vector<std::string> calls;
   std::vector<std::string> messages;
+  int eventPasses = 0;
   std::function<void()> duringEvents;
 };
 

@@ -1,0 +1,53 @@
+// The main window's own state beside the position of play: the captions and controls the
+// handlers read and write, the flags that coordinate them, and what a command asks of the front
+// end once it has ended.
+#pragma once
+
+#include <string>
+
+#include "board/geometry.h"
+#include "generate/level.h"
+
+namespace kalmotre {
+
+inline constexpr CellIndex kNoCell = -1;
+
+inline constexpr char kStartShowText[] = "X";
+inline constexpr char kFreeCellsPrefix[] = "Freie Felder: ";
+inline constexpr char kThinkingText[] = "Ich denke nach....";
+
+struct InterfaceState {
+  std::string freeCells = kFreeCellsPrefix;  // the counter's caption, lblFrei
+  std::string chosenDigit = kStartShowText;  // the help area's digit box, txtShow
+  Level level = kStartLevel;                 // the selected optLevel
+  bool thinking = false;                     // Frame2 with "Ich denke nach...." covers the board
+  bool possibilitiesOn = false;              // every entry ends with the possibilities display
+  bool busy = false;                         // a command runs: cell changes raise no handling
+  CellIndex focus = kNoCell;                 // the cell with the keyboard focus, if one has it
+};
+
+// What a command leaves for the front end to carry out once it has ended. Several focus moves
+// in one command leave the last.
+struct Requests {
+  CellIndex focus = kNoCell;  // put the keyboard focus into this cell
+  bool splash = false;        // bring up the splash window
+  bool quit = false;          // end the program at once, every window included
+};
+
+// Holds `busy` for a scope: set on entry; on every way out, an exception's included, the
+// thinking frame is hidden and `busy` cleared.
+class BusyScope {
+ public:
+  explicit BusyScope(InterfaceState& state) : state_(state) { state_.busy = true; }
+  ~BusyScope() {
+    state_.thinking = false;
+    state_.busy = false;
+  }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  InterfaceState& state_;
+};
+
+}  // namespace kalmotre
