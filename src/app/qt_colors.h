@@ -1,4 +1,4 @@
-// The one place where the game's 0xBBGGRR colours become Qt colours.
+// The one place where the 0xBBGGRR colours of the core become Qt colours.
 #pragma once
 
 #include <QColor>

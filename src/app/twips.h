@@ -1,4 +1,4 @@
-// Layout units: the game places its controls in twips, Qt in logical pixels (15 twips each).
+// Layout units: the windows place their controls in twips, Qt in logical pixels (15 twips each).
 #pragma once
 
 #include <QRect>

@@ -1,4 +1,4 @@
-// A push button whose caption wraps onto several lines, as the game's narrow buttons need.
+// A push button whose caption wraps onto several lines, for the narrow buttons of the window.
 #pragma once
 
 #include <QPushButton>

@@ -1,4 +1,4 @@
-// Cell and control colours, held as 0xBBGGRR values the way the game states them.
+// Cell and control colours as 0xBBGGRR values: blue in the high byte, red in the low one.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-// A board's digits by cell: the complete grid and the clue record as the game keeps them, and the
+// A board's digits by cell: the complete grid and the clue record, and the
 // compact form the carving and the solvers work on.
 #pragma once
 

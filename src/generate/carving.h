@@ -7,7 +7,7 @@
 
 namespace kalmotre {
 
-// Which trials carve: the removal trial as written (every trial solved in full), or the fast one.
+// Which trials carve: the literal removal trial (every trial solved in full), or the fast one.
 // Both make the same puzzle from the same draws.
 enum class CarvingEngine { kLiteral, kFast };
 

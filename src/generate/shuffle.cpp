@@ -1,4 +1,4 @@
-// Base grid and shuffles. The tables are the game's; the draws come in the game's order.
+// The base grid and the shuffles that disguise it. Each exchange takes its draws in a fixed order.
 #include "generate/shuffle.h"
 
 #include <array>
