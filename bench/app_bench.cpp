@@ -58,6 +58,32 @@ void BM_WindowCellEntryWithPossibilities(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowCellEntryWithPossibilities)->Unit(benchmark::kMicrosecond);
 
+// The same key with every open cell as full as a cell gets (pasted text at the cell's limit): what
+// a repaint costs does not grow with what was pasted.
+void BM_WindowCellEntryFullCells(benchmark::State& state) {
+  Window w;
+  w.button("btnGO")->click();
+  CellIndex open = kNoCell;
+  for (CellIndex i = 0; i < kCells; ++i) {
+    if (!w.window.cell(i)->text().isEmpty()) continue;
+    if (open == kNoCell) open = i;
+    w.window.form().playerEditedCell(i, std::string(100'000, '1'));
+  }
+  w.window.refresh();
+  QLineEdit* cell = w.window.cell(open);
+  bool digit = true;
+  for (auto _ : state) {
+    state.PauseTiming();
+    cell->setFocus(Qt::MouseFocusReason);
+    cell->selectAll();
+    state.ResumeTiming();
+    QTest::keyClick(cell, digit ? Qt::Key_5 : Qt::Key_Delete);
+    QApplication::processEvents();  // the repaint itself
+    digit = !digit;
+  }
+}
+BENCHMARK(BM_WindowCellEntryFullCells)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

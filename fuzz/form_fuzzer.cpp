@@ -13,6 +13,7 @@
 #include "board/one_line.h"
 #include "input/free_cells.h"
 #include "input/main_form.h"
+#include "knobs/knobs.h"
 
 namespace {
 
@@ -209,6 +210,11 @@ class Harness final : public WindowPort {
     for (CellIndex i = 0; i < kCells; ++i) {
       const std::size_t k = static_cast<std::size_t>(i);
       require(s.board.locked(i) == !lockedText_[k].empty(), "a cell's lock changed");
+      const std::string& text = s.board.text(i);
+      const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+      });
+      require(characters <= knobs::kCellTextLimit, "a cell holds more than a cell may");
       if (s.board.locked(i)) require(s.board.text(i) == lockedText_[k], "a clue changed");
       require(std::find(kBackgrounds.begin(), kBackgrounds.end(), s.board.background(i)) !=
                   kBackgrounds.end(),

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <optional>
 
@@ -22,6 +23,7 @@
 #include "app/twips.h"
 #include "app/web_page.h"
 #include "app/wrapping_button.h"
+#include "knobs/knobs.h"
 
 namespace kalmotre::app {
 
@@ -66,6 +68,21 @@ std::optional<FocusStep> focusStepOf(int key) {
 
 QString indexedName(const char* base, int index) {
   return QStringLiteral("%1_%2").arg(QString::fromLatin1(base)).arg(index);
+}
+
+// The core has taken the player's edit: the widget's undo history, which holds every character
+// an edit put in, is dropped (setting the text does that), so it never piles up.
+void forgetEditHistory(QLineEdit* cell) {
+  if (!cell->isUndoAvailable() && !cell->isRedoAvailable()) return;
+  const QSignalBlocker quiet(cell);
+  const int cursor = cell->cursorPosition();
+  const bool selectedAll = cell->hasSelectedText() && cell->selectedText() == cell->text();
+  cell->setText(cell->text());
+  if (selectedAll) {
+    cell->selectAll();
+  } else {
+    cell->setCursorPosition(cursor);
+  }
 }
 
 }  // namespace
@@ -207,7 +224,8 @@ void MainWindow::buildHelpArea(QWidget* client) {
   txtShow_ = new QLineEdit(QString::fromUtf8(kStartShowText), client);
   txtShow_->setObjectName(QStringLiteral("txtShow"));
   txtShow_->setGeometry(twipsRect(1320, 480, 255, 315));
-  txtShow_->setMaxLength(1);
+  // One character, which may take two UTF-16 units; the core keeps whole characters only.
+  txtShow_->setMaxLength(2);
   txtShow_->setAlignment(Qt::AlignCenter);
   txtShow_->setFont(arial(8.25, true));
   txtShow_->setTextMargins(0, 0, 0, 0);
@@ -237,6 +255,7 @@ void MainWindow::buildBoard(QWidget* client) {
     cell->setAlignment(Qt::AlignCenter);
     cell->setFont(arial(20.25, true));
     cell->setTextMargins(0, 0, 0, 0);
+    cell->setMaxLength(knobs::kCellTextLimit);
     cell->installEventFilter(this);
     connect(cell, &QLineEdit::textEdited, this, [this, i](const QString& text) {
       // The widget shows the typed text now. The refresh compares the core's text with it, so
@@ -245,6 +264,7 @@ void MainWindow::buildBoard(QWidget* client) {
       shown_[static_cast<std::size_t>(i)].text = typed;
       shown_[static_cast<std::size_t>(i)].described = false;
       runCommand([this, i, &typed] { form_.playerEditedCell(i, typed); });
+      forgetEditHistory(cells_[static_cast<std::size_t>(i)]);
     });
     cells_[static_cast<std::size_t>(i)] = cell;
   }

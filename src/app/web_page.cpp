@@ -8,6 +8,10 @@
 
 namespace kalmotre::app {
 
+SystemDesktop::~SystemDesktop() {
+  delete chooser_.data();
+}
+
 bool SystemDesktop::openUrl(const QUrl& url) {
   return QDesktopServices::openUrl(url);
 }
@@ -15,6 +19,11 @@ bool SystemDesktop::openUrl(const QUrl& url) {
 // A small non-modal dialog: the browsers found on this system to pick from, or any program name
 // to type. It keeps no settings (a file dialog would write its history to the user's config).
 void SystemDesktop::chooseApplication(std::function<void(const QString& program)> chosen) {
+  if (chooser_) {
+    chooser_->raise();
+    chooser_->activateWindow();
+    return;
+  }
   QStringList browsers;
   for (const char* name : {"x-www-browser", "firefox-esr", "firefox", "chromium",
                            "epiphany-browser", "konqueror", "falkon", "google-chrome"}) {
@@ -33,6 +42,7 @@ void SystemDesktop::chooseApplication(std::function<void(const QString& program)
                      const QString program = QStandardPaths::findExecutable(text.trimmed());
                      if (!program.isEmpty()) chosen(program);
                    });
+  chooser_ = dialog;
   dialog->show();
 }
 

@@ -1,6 +1,8 @@
 // Opening the maker's web page through the desktop, with a way out when no browser is set up.
 #pragma once
 
+#include <QInputDialog>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -25,9 +27,14 @@ class DesktopPort {
 
 class SystemDesktop final : public DesktopPort {
  public:
+  ~SystemDesktop() override;
   bool openUrl(const QUrl& url) override;
+  // One chooser at a time: while one is open, asking again brings it to the front.
   void chooseApplication(std::function<void(const QString& program)> chosen) override;
   bool startDetached(const QString& program, const QStringList& arguments) override;
+
+ private:
+  QPointer<QInputDialog> chooser_;
 };
 
 // The default handler first; only when it reports failure, the user chooses a program, which is

@@ -1,6 +1,7 @@
 // Reading draws lazily, with a bound on every line.
 #include "cli/draws_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -20,15 +21,26 @@ std::string_view trim(std::string_view s) {
   return s.substr(first, last - first + 1);
 }
 
-// The whole text as a finite double, or nothing.
-std::optional<double> parseNumber(std::string_view text) {
-  double value = 0;
+enum class Reading { kNumber, kTooSmall, kTooLarge, kNoNumber };
+
+// The whole text as a finite double. A decimal number beyond what a double holds is told apart
+// by its exponent: within a line's 64 bytes only an exponent can take it that far.
+Reading parseNumber(std::string_view text, double& value) {
   const char* begin = text.data();
   const char* end = text.data() + text.size();
   if (begin != end && *begin == '+') ++begin;
+  if (begin == end) return Reading::kNoNumber;
   const auto [ptr, ec] = std::from_chars(begin, end, value);
-  if (ec != std::errc{} || ptr != end || begin == end || !std::isfinite(value)) return std::nullopt;
-  return value;
+  if (ptr != end) return Reading::kNoNumber;
+  if (ec == std::errc::result_out_of_range) {
+    const std::string_view number(begin, static_cast<std::size_t>(end - begin));
+    const std::size_t e = number.find_first_of("eE");
+    const bool negativeExponent =
+        e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
+    return negativeExponent ? Reading::kTooSmall : Reading::kTooLarge;
+  }
+  if (ec != std::errc{} || !std::isfinite(value)) return Reading::kNoNumber;
+  return Reading::kNumber;
 }
 
 }  // namespace
@@ -47,15 +59,18 @@ std::optional<double> DrawsReader::readNext() {
   using Traits = std::istream::traits_type;
   std::streambuf* buffer = in_.rdbuf();
   while (error_.empty() && !atEnd_ && buffer != nullptr) {
-    std::array<char, kLongestLine> bytes{};
+    // One byte more than a line may hold, for the carriage return of a CRLF line.
+    std::array<char, kLongestLine + 1> bytes{};
     std::size_t length = 0;
     ++lineNumber_;
     Traits::int_type c = buffer->sbumpc();
     for (; !Traits::eq_int_type(c, Traits::eof()) && c != '\n'; c = buffer->sbumpc()) {
-      if (length == kLongestLine) {
+      const bool overLong =
+          length > kLongestLine || (length == kLongestLine && Traits::to_char_type(c) != '\r');
+      if (overLong) {
         error_ = "line " + std::to_string(lineNumber_) + ": " +
-                 excerpt(std::string_view(bytes.data(), length)) + " is longer than " +
-                 std::to_string(kLongestLine) + " bytes";
+                 excerpt(std::string_view(bytes.data(), std::min(length, kLongestLine))) +
+                 " is longer than " + std::to_string(kLongestLine) + " bytes";
         return std::nullopt;
       }
       bytes[length++] = Traits::to_char_type(c);
@@ -63,11 +78,14 @@ std::optional<double> DrawsReader::readNext() {
     atEnd_ = Traits::eq_int_type(c, Traits::eof());
     const std::string_view text = trim(std::string_view(bytes.data(), length));
     if (text.empty()) continue;
-    const std::optional<double> u = parseNumber(text);
+    double u = 0.0;
+    const Reading reading = parseNumber(text, u);
     const std::string where = "line " + std::to_string(lineNumber_) + ": " + excerpt(text);
-    if (!u) {
+    if (reading == Reading::kNoNumber) {
       error_ = where + " is not a decimal number";
-    } else if (*u < 0.0 || *u >= 1.0) {
+    } else if (reading == Reading::kTooSmall) {
+      error_ = where + " is too close to 0 for a double to hold";
+    } else if (reading == Reading::kTooLarge || u < 0.0 || u >= 1.0) {
       error_ = where + " is outside 0 <= u < 1";
     } else {
       return u;

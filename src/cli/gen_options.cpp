@@ -15,9 +15,10 @@ const char kUsage[] =
     "an empty cell. --seed S (a whole number 0..18446744073709551615) makes the output\n"
     "reproducible: puzzle k of the run is made from seed S+k. --jobs J generates on J threads\n"
     "(default: one per core) with the same output as one. --verify checks every puzzle with an\n"
-    "independent solver instead of printing it and prints one summary line. --draws replays one\n"
-    "generation from recorded random numbers (one per line, 0 <= u < 1) and prints its puzzle,\n"
-    "solution, givens and the number of draws it consumed.\n";
+    "independent solver instead of printing it: only a failing puzzle is printed, then one\n"
+    "summary line, and a failure ends with exit status 1. --draws replays one generation from\n"
+    "recorded random numbers (one per line, 0 <= u < 1) and prints its puzzle, solution, givens\n"
+    "and the number of draws it consumed; it takes no other option but --level.\n";
 
 namespace {
 

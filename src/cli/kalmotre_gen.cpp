@@ -1,4 +1,8 @@
 // kalmotre-gen: the game's generator on the command line, for puzzle files and replays.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -7,7 +11,9 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <new>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -43,9 +49,24 @@ bool flushOut() {
 
 int replay(const cli::GenOptions& options) {
   const std::string fileName = cli::excerpt(*options.drawsFile, 200);
+  // Asked of the system first, so the message can say why a file cannot be read.
+  const int fd = ::open(options.drawsFile->c_str(), O_RDONLY);
+  if (fd < 0) {
+    std::fprintf(stderr, "kalmotre-gen: cannot read %s: %s\n", fileName.c_str(),
+                 std::strerror(errno));
+    return 1;
+  }
+  struct stat info {};
+  const bool directory = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
+  ::close(fd);
+  if (directory) {
+    std::fprintf(stderr, "kalmotre-gen: cannot read %s: it is a directory\n", fileName.c_str());
+    return 1;
+  }
   std::ifstream file(*options.drawsFile, std::ios::binary);
   if (!file) {
-    std::fprintf(stderr, "kalmotre-gen: cannot read %s\n", fileName.c_str());
+    std::fprintf(stderr, "kalmotre-gen: cannot read %s: %s\n", fileName.c_str(),
+                 std::strerror(errno));
     return 1;
   }
   cli::DrawsReader reader(file);
@@ -164,5 +185,13 @@ int main(int argc, char** argv) {
   }
   const auto& options = std::get<cli::GenOptions>(parsed);
   if (options.help) return writeOut(cli::kUsage) && flushOut() ? 0 : 1;
-  return options.drawsFile ? replay(options) : generate(options);
+  // Memory the system will not give (a small address space) ends the run with one line.
+  try {
+    return options.drawsFile ? replay(options) : generate(options);
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "kalmotre-gen: not enough memory to go on\n");
+  } catch (const std::system_error& error) {
+    std::fprintf(stderr, "kalmotre-gen: the system refused: %s\n", error.what());
+  }
+  return 1;
 }

@@ -2,8 +2,11 @@
 #pragma once
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
+#include <new>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -14,14 +17,24 @@ namespace kalmotre::cli {
 // to consume(result) on the calling thread, in block order, so the output is that of one thread.
 // At most a few blocks per thread wait to be consumed, so memory does not grow with the run.
 // When consume returns false, blocks not yet started are skipped and the run returns false.
-template <typename Result, typename Produce, typename Consume>
-bool runInOrder(long blocks, int jobs, Produce produce, Consume consume) {
-  if (jobs <= 1 || blocks <= 1) {
+//
+// The system may refuse a thread (an address space or process limit): the run goes on with the
+// threads it could start, and with none, on the calling thread alone; the output is the same.
+// `startThread` starts one; tests pass one that refuses.
+template <typename Result, typename Produce, typename Consume,
+          typename StartThread = std::thread (*)(std::function<void()>)>
+bool runInOrder(
+    long blocks, int jobs, Produce produce, Consume consume,
+    StartThread startThread = [](std::function<void()> body) {
+      return std::thread(std::move(body));
+    }) {
+  auto alone = [&] {
     for (long b = 0; b < blocks; ++b) {
       if (!consume(produce(0, b))) return false;
     }
     return true;
-  }
+  };
+  if (jobs <= 1 || blocks <= 1) return alone();
   const long window = 4L * jobs;
   std::mutex mutex;
   std::condition_variable changed;
@@ -49,7 +62,17 @@ bool runInOrder(long blocks, int jobs, Produce produce, Consume consume) {
     }
   };
   std::vector<std::thread> threads;
-  for (int w = 0; w < jobs; ++w) threads.emplace_back(work, w);
+  threads.reserve(static_cast<std::size_t>(jobs));
+  for (int w = 0; w < jobs; ++w) {
+    try {
+      threads.push_back(startThread([&work, w] { work(w); }));
+    } catch (const std::system_error&) {
+      break;  // the system has no more threads to give: those started do the work
+    } catch (const std::bad_alloc&) {
+      break;
+    }
+  }
+  if (threads.empty()) return alone();
 
   bool complete = true;
   for (long b = 0; b < blocks; ++b) {

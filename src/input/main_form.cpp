@@ -36,6 +36,17 @@ std::string_view firstCharacter(std::string_view text) {
   return text.substr(0, length);
 }
 
+// The text up to its `limit`-th character, never cutting one apart. A UTF-8 character starts with
+// any byte but a continuation byte (10xxxxxx).
+std::string_view firstCharacters(std::string_view text, int limit) {
+  int characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+    if (starts && characters++ == limit) return text.substr(0, i);
+  }
+  return text;
+}
+
 }  // namespace
 
 MainForm::MainForm(WindowPort& window, RandomSource& random, Clock& clock)
@@ -154,7 +165,7 @@ void MainForm::finishCommand() {
 
 bool MainForm::playerEditedCell(CellIndex cell, std::string_view text) {
   if (ui_.busy || game_.board.locked(cell)) return false;
-  game_.board.setText(cell, text);
+  game_.board.setText(cell, firstCharacters(text, knobs::kCellTextLimit));
   return true;
 }
 

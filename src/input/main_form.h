@@ -57,7 +57,7 @@ class MainForm final : private CellChangeListener {
 
   // What the player does in the window, forwarded by the front end. An edit that the core
   // refuses (a clue, or while it is busy) returns false; the front end then shows the core's
-  // text again.
+  // text again. A cell keeps at most knobs::kCellTextLimit characters of an entry.
   bool playerEditedCell(CellIndex cell, std::string_view text);
   bool playerEditedShowText(std::string_view text);
   void playerChoseLevel(Level level);

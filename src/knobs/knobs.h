@@ -19,6 +19,10 @@ inline constexpr int kShuffleRepeatsBelow = 10;
 // Exchanges in the digit permutation; each takes two draws.
 inline constexpr int kRelabelExchanges = 100;
 
+// Characters a cell holds at most; a longer entry keeps its first ones. What the cell shows and
+// what a repaint costs then never grow with what was pasted into it.
+inline constexpr int kCellTextLimit = 64;
+
 // Seconds the splash window counts down from; it closes on the tick after reaching 0.
 inline constexpr int kSplashCountdownSeconds = 6;
 

@@ -107,7 +107,6 @@ TEST_F(Layout, StartUpStateColoursTipsAndStacking) {
   EXPECT_FALSE(widget<QRadioButton>("optLevel_0")->isChecked());
   EXPECT_FALSE(widget("Frame2")->isVisible());
   EXPECT_TRUE(widget("Frame1")->isVisible());
-  EXPECT_EQ(widget<QLineEdit>("txtShow")->maxLength(), 1);
   EXPECT_EQ(widget<QLineEdit>("txtShow")->alignment(), Qt::AlignCenter);
   EXPECT_EQ(widget("txtShow")->palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
   EXPECT_EQ(widget("Frame1")->palette().color(QPalette::Window), QColor(0xFF, 0xC0, 0xC0));

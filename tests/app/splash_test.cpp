@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QDropEvent>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMimeData>
 #include <QTimer>
@@ -111,6 +112,21 @@ TEST_F(Splash, OnlyAFailedOpenOffersTheChoiceOfAProgram) {
   desktop.chosen = QStringLiteral("/usr/bin/browser");
   app::openWebPage(desktop, QStringLiteral("https://tavuro.example/"));
   EXPECT_EQ(desktop.calls.last(), "start /usr/bin/browser https://tavuro.example/");
+
+  // The desktop's own chooser: however often it is asked for, one is open at a time.
+  auto openChoosers = [] {
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      n += qobject_cast<QInputDialog*>(w) && w->isVisible();
+    return n;
+  };
+  {
+    app::SystemDesktop system;
+    for (int click = 0; click < 5; ++click) system.chooseApplication([](const QString&) {});
+    EXPECT_EQ(openChoosers(), 1);
+  }
+  QApplication::processEvents();
+  EXPECT_EQ(openChoosers(), 0) << "the chooser goes with the desktop that opened it";
 }
 
 TEST_F(Splash, BeendenClosesEveryWindowWithoutWaitingForTheCountdown) {

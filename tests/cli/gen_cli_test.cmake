@@ -89,13 +89,29 @@ file(WRITE "${WORK}/bad.txt" "0.1\n1.0\n")
 run(1 --draws "${WORK}/bad.txt")
 expect_match("${err}" "line 2: '1.0' is outside" "value out of range")
 run(1 --draws "${WORK}/missing.txt")
-expect_match("${err}" "cannot read" "missing file")
+expect_match("${err}" "cannot read '.*missing.txt': No such file or directory\n$" "missing file")
 run(1 --draws "${WORK}")
-expect_match("${err}" "line 1 could not be read" "a directory")
+expect_match("${err}" "cannot read '.*': it is a directory\n$" "a directory")
 # A file without end: one over-long line is read and named, and the error quotes a short excerpt.
 run(1 --draws /dev/zero)
 expect_match("${err}" "^kalmotre-gen: '/dev/zero': line 1: '(\\\\x00)+'\\.\\.\\. is longer than 64 bytes\n$"
              "endless file")
+
+# Threads the system refuses (a small address space): the same output from the threads it
+# gives, never an abort. Sanitizers reserve more address space than such a limit leaves.
+if(NOT SANITIZED)
+  run(0 --seed 5 --count 3000 --jobs 1)
+  set(single "${out}")
+  foreach(limit_jobs "60000;8" "200000;256")
+    list(GET limit_jobs 0 limit)
+    list(GET limit_jobs 1 jobs)
+    execute_process(COMMAND sh -c "ulimit -v ${limit} && exec \"$0\" --seed 5 --count 3000 --jobs ${jobs}" "${GEN}"
+                    RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT code EQUAL 0 OR NOT out STREQUAL single)
+      message(FATAL_ERROR "ulimit -v ${limit}, --jobs ${jobs}: exit ${code}\n${err}")
+    endif()
+  endforeach()
+endif()
 
 # Wrong arguments: usage on stderr, exit 2.
 run(2 --count)

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/draws_reader.h"
+#include "cli/ordered_jobs.h"
 #include "cli/verify.h"
 #include "solve/solution_count.h"
 #include "support/boards.h"
@@ -103,6 +104,10 @@ TEST(DrawsFile, ReadsEachNumberExactlyAndNamesTheFirstBadLine) {
            Case{"0.2\nzwei\n", "line 2: 'zwei' is not a decimal number"},
            Case{"0.2 0.3\n", "line 1: '0.2 0.3' is not a decimal number"},
            Case{"nan\n", "line 1: 'nan' is not a decimal number"},
+           Case{"1e-400\n", "line 1: '1e-400' is too close to 0 for a double to hold"},
+           Case{"1e400\n", "line 1: '1e400' is outside 0 <= u < 1"},
+           Case{"0." + std::string(62, '5') + "\r\n" + longest + "\r\r\n",
+                "line 2: '                    '... is longer than 64 bytes"},
            Case{"0.1\n\x01\xfe\n", "line 2: '\\x01\\xfe' is not a decimal number"},
            Case{longest + "\n" + longest + " \n",
                 "line 2: '                    '... is longer than 64 bytes"},
@@ -205,6 +210,26 @@ TEST(Verify, TellsEachFaultOfAPuzzle) {
   Digits outOfRange{};
   outOfRange[0] = 12;
   EXPECT_EQ(countSolutions(outOfRange, 2), 0);
+}
+
+TEST(OrderedJobs, GoOnWithTheThreadsTheSystemGivesAndWithNoneOnTheCallingThread) {
+  auto produce = [](int, long block) { return std::to_string(block * block) + "\n"; };
+  std::string wanted;
+  for (long b = 0; b < 50; ++b) wanted += produce(0, b);
+  for (int granted : {0, 1, 2, 8}) {
+    std::string out;
+    int started = 0;
+    auto startThread = [&](std::function<void()> body) {
+      if (started == granted)
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+      ++started;
+      return std::thread(std::move(body));
+    };
+    const bool complete = runInOrder<std::string>(
+        50, 8, produce, [&](std::string&& text) { return out += text, true; }, startThread);
+    EXPECT_TRUE(complete) << granted << " threads granted";
+    EXPECT_EQ(out, wanted) << granted << " threads granted";
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "knobs/knobs.h"
 #include "support/boards.h"
 #include "support/fakes.h"
 
@@ -103,6 +104,23 @@ TEST_F(MainFormTest, NothingHappensForWritesWhileBusyAndBusyRefusesThePlayer) {
 TEST_F(MainFormTest, LockedCellsRefuseThePlayerButNotTheProgram) {
   EXPECT_FALSE(form.playerEditedCell(0, "9"));
   EXPECT_EQ(board().text(0), "2");
+}
+
+TEST_F(MainFormTest, ALongEntryKeepsItsFirstCharactersWhole) {
+  const int limit = knobs::kCellTextLimit;
+  const std::pair<std::string, std::string> kept[] = {
+      {std::string(10000, '7'), std::string(limit, '7')},
+      {std::string(limit, '5'), std::string(limit, '5')},
+      {"x" + std::string(300, '\xC3') + "\xA4", "x" + std::string(limit - 1, '\xC3')},
+  };
+  for (const auto& [typed, stored] : kept) {
+    typeInto(1, typed.c_str());
+    EXPECT_EQ(board().text(1), stored) << typed.size() << " bytes";
+  }
+  std::string umlauts;
+  for (int k = 0; k < 100; ++k) umlauts += "\xC3\xA4";
+  typeInto(1, umlauts.c_str());
+  EXPECT_EQ(board().text(1), umlauts.substr(0, 2 * limit)) << "no character cut in two";
 }
 
 TEST_F(MainFormTest, WithPossibilitiesOnEveryEntryEndsWithTheirColours) {
