@@ -8,7 +8,8 @@
 #include <QTimer>
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+// The sanitizer's own count of live heap bytes (its runtime has it; GCC ships no header for it).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif

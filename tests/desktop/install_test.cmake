@@ -11,8 +11,11 @@ endif()
 
 set(desktop "${root}/share/applications/${APP_ID}.desktop")
 set(metainfo "${root}/share/metainfo/${APP_ID}.metainfo.xml")
-set(man "${root}/share/man/man1/kalmotre-gen.1")
-foreach(f bin/kalmotre bin/kalmotre-gen share/icons/hicolor/scalable/apps/kalmotre.svg)
+set(man_gz "${root}/share/man/man6/kalmotre-gen.6.gz")
+set(man "${WORK}/kalmotre-gen.6")
+foreach(f games/kalmotre games/kalmotre-gen share/icons/hicolor/scalable/apps/kalmotre.svg
+        share/man/man6/kalmotre.6.gz share/man/man6/kalmotre-gen.6.gz
+        share/doc/kalmotre/copyright share/doc/kalmotre/changelog.gz)
   if(NOT EXISTS "${root}/${f}")
     message(FATAL_ERROR "not installed: ${f}")
   endif()
@@ -57,17 +60,20 @@ must_pass(appstreamcli validate-tree --no-net "${root}")
 # The menu starts the installed program, without arguments, with the installed icon.
 file(STRINGS "${desktop}" exec REGEX "^Exec=")
 file(STRINGS "${desktop}" icon REGEX "^Icon=")
-if(NOT exec STREQUAL "Exec=kalmotre" OR NOT icon STREQUAL "Icon=kalmotre")
+if(NOT exec STREQUAL "Exec=${root}/games/kalmotre" OR NOT icon STREQUAL "Icon=kalmotre")
   message(FATAL_ERROR "launcher: '${exec}', '${icon}'")
 endif()
 
-# The man page reads without groff warnings and documents every option the tool knows.
-must_pass(${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANROFFSEQ= MANWIDTH=80
-          man --warnings -E UTF-8 -l -Tutf8 -Z "${man}")
-if(NOT err STREQUAL "")
-  message(FATAL_ERROR "man page warnings:\n${err}")
-endif()
-must_pass("${root}/bin/kalmotre-gen" --help)
+# The man pages read without groff warnings, and the tool's documents every option it knows.
+foreach(page kalmotre.6.gz kalmotre-gen.6.gz)
+  must_pass(${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANROFFSEQ= MANWIDTH=80
+            man --warnings -E UTF-8 -l -Tutf8 -Z "${root}/share/man/man6/${page}")
+  if(NOT err STREQUAL "")
+    message(FATAL_ERROR "${page}: man page warnings:\n${err}")
+  endif()
+endforeach()
+execute_process(COMMAND gzip -dc "${man_gz}" OUTPUT_FILE "${man}")
+must_pass("${root}/games/kalmotre-gen" --help)
 string(REGEX MATCHALL "--[a-z]+" options "${out}")
 list(REMOVE_DUPLICATES options)
 file(READ "${man}" page)
@@ -84,7 +90,7 @@ endforeach()
 string(REGEX MATCH "\\.BI \\\\-\\\\-draws[^\n]*\n(.*)\\.TP\n\\.BR \\\\-\\\\-help" draws_paragraph "${page}")
 foreach(other "--count;2" "--seed;1" "--jobs;1" "--verify")
   list(GET other 0 option)
-  execute_process(COMMAND "${root}/bin/kalmotre-gen" --draws /dev/null ${other}
+  execute_process(COMMAND "${root}/games/kalmotre-gen" --draws /dev/null ${other}
                   RESULT_VARIABLE code OUTPUT_QUIET ERROR_QUIET)
   string(REPLACE "-" "\\-" roff "${option}")
   string(FIND "${CMAKE_MATCH_1}" "${roff}" at)
@@ -102,7 +108,7 @@ foreach(example IN LISTS examples)
   string(REGEX MATCHALL "kalmotre-gen[^\n]*" commands "${example}")
   foreach(command IN LISTS commands)
     string(REPLACE "\\-" "-" command "${command}")
-    string(REPLACE "kalmotre-gen" "\"${root}/bin/kalmotre-gen\"" command "${command}")
+    string(REPLACE "kalmotre-gen" "\"${root}/games/kalmotre-gen\"" command "${command}")
     execute_process(COMMAND sh -c "cd '${WORK}' && ${command}" RESULT_VARIABLE code
                     OUTPUT_VARIABLE out)
     if(NOT code EQUAL 0)
