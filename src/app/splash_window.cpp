@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -31,8 +32,24 @@ void DropFrame::dropEvent(QDropEvent* event) {
   emit dropped();
 }
 
-SplashWindow::SplashWindow(QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowDoesNotAcceptFocus) {
+namespace {
+
+bool onWayland() {
+  return QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+}
+
+// A window of its own that never takes the keyboard. On X11 a tool window without a title that
+// asks not to be focused. A Wayland compositor focuses every new top-level window whatever it
+// asks, so there the splash is a popup without a grab: the compositor keeps it above the main
+// window, places it relative to it and never gives it the keyboard.
+Qt::WindowFlags splashFlags() {
+  if (onWayland()) return Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+  return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowDoesNotAcceptFocus;
+}
+
+}  // namespace
+
+SplashWindow::SplashWindow(QWidget* owner) : QWidget(owner, splashFlags()) {
   setObjectName(QStringLiteral("frmSplash"));
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_ShowWithoutActivating);
@@ -106,7 +123,11 @@ SplashWindow::SplashWindow(QWidget* owner)
   connect(timer_, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
   timer_->start();
 
-  if (const QScreen* screen = owner != nullptr ? owner->screen() : nullptr) {
+  // Centred on the screen; on Wayland, where a program cannot place its windows on the screen,
+  // centred over the main window.
+  if (owner != nullptr && onWayland()) {
+    move(owner->geometry().center() - rect().center());
+  } else if (const QScreen* screen = owner != nullptr ? owner->screen() : nullptr) {
     move(screen->availableGeometry().center() - rect().center());
   }
 }
