@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <optional>
@@ -39,6 +40,14 @@ void setColor(QWidget* widget, QPalette::ColorRole role, Color color) {
   QPalette palette = widget->palette();
   palette.setColor(role, toQColor(color, palette));
   widget->setPalette(palette);
+}
+
+// A background the window fixes, and with it the text colour that reads on it; a desktop theme's
+// own text colour (light, under a dark theme) would not.
+void setFixedBackground(QWidget* widget, QPalette::ColorRole background, Color color,
+                        QPalette::ColorRole text) {
+  setColor(widget, background, color);
+  setColor(widget, text, roles::kTextOnFixedBackground);
 }
 
 // Captions sit at the top of their box, as the layout draws them.
@@ -91,7 +100,13 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop)
     : form_(*this, random, clock), desktop_(desktop) {
   setObjectName(QStringLiteral("frmStart"));
   setWindowTitle(QString::fromLatin1(kTitle));
-  setWindowIcon(QIcon(QStringLiteral(":/icon.xpm")));
+  // The 16-colour icon at 32 px, and the same artwork at the sizes task switchers and docks ask
+  // for.
+  QIcon icon(QStringLiteral(":/icon.xpm"));
+  for (int size : {16, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/icons/kalmotre-%1.png").arg(size), QSize(size, size));
+  }
+  setWindowIcon(icon);
   setFont(arial(8.25, false));
 
   auto* client = new QWidget(this);
@@ -123,6 +138,19 @@ void MainWindow::buildMenu() {
   QAction* quitAction = menuBar()->addAction(QStringLiteral("Beenden"));
   quitAction->setObjectName(QStringLiteral("mnuEnde_1"));
   connectCommand(quitAction, &QAction::triggered, &MainForm::mnuEnde_Click);
+  // In keyboard mode (Alt) the chosen item stands out, so Return never acts on an unseen choice.
+  menuBar()->setStyleSheet(
+      QStringLiteral("QMenuBar::item { padding: 2px 6px; background: transparent; }"
+                     "QMenuBar::item:selected { background: palette(highlight); color: "
+                     "palette(highlighted-text); }"));
+
+  // Keys players expect, beside the captions: Ctrl+N makes a new puzzle, Ctrl+Q quits.
+  auto* newPuzzle = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
+  newPuzzle->setObjectName(QStringLiteral("shortcutNew"));
+  connectCommand(newPuzzle, &QShortcut::activated, &MainForm::btnGO_Click);
+  auto* quitKeys = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+  quitKeys->setObjectName(QStringLiteral("shortcutQuit"));
+  connectCommand(quitKeys, &QShortcut::activated, &MainForm::mnuEnde_Click);
 }
 
 template <typename Sender, typename Signal>
@@ -153,7 +181,16 @@ void MainWindow::buildControls(QWidget* client) {
   btnZur_ = new WrappingButton(QStringLiteral("Spiel neu beginnen"), client);
   btnZur_->setObjectName(QStringLiteral("BtnZur"));
   btnZur_->setGeometry(twipsRect(4545, 660, 960, 630));
-  setColor(btnZur_, QPalette::Button, roles::kRestartButton);
+  setFixedBackground(btnZur_, QPalette::Button, roles::kRestartButton, QPalette::ButtonText);
+  // A flat face in every style and theme; the border and the focus frame stay visible.
+  btnZur_->setStyleSheet(
+      QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid #707070;"
+                     " border-radius: 2px; }"
+                     "QPushButton:focus { border: 2px solid #1e4fa0; }"
+                     "QPushButton:pressed { background-color: %3; }")
+          .arg(toQColor(roles::kRestartButton, {}).name(),
+               toQColor(roles::kTextOnFixedBackground, {}).name(),
+               toQColor(roles::kRestartButton, {}).darker(115).name()));
   connectCommand(btnZur_, &QPushButton::clicked, &MainForm::BtnZur_Click);
 
   QLabel* level =
@@ -201,8 +238,7 @@ void MainWindow::buildHelpArea(QWidget* client) {
   frame1->setObjectName(QStringLiteral("Frame1"));
   frame1->setGeometry(twipsRect(0, 0, 2175, 1215));
   frame1->setToolTip(QStringLiteral("Hast Du das nötig ?"));
-  setColor(frame1, QPalette::Window, roles::kHelpArea);
-  setColor(frame1, QPalette::WindowText, roles::kCaptionText);
+  setFixedBackground(frame1, QPalette::Window, roles::kHelpArea, QPalette::WindowText);
   frame1->setAutoFillBackground(true);
   struct Caption {
     const char* name;
@@ -229,7 +265,7 @@ void MainWindow::buildHelpArea(QWidget* client) {
   txtShow_->setAlignment(Qt::AlignCenter);
   txtShow_->setFont(arial(8.25, true));
   txtShow_->setTextMargins(0, 0, 0, 0);
-  setColor(txtShow_, QPalette::Base, roles::kChosenDigitBox);
+  setFixedBackground(txtShow_, QPalette::Base, roles::kChosenDigitBox, QPalette::Text);
   connect(txtShow_, &QLineEdit::textEdited, this, [this](const QString& text) {
     // A refused edit is undone by the refresh, which shows the core's text again.
     runCommand([this, &text] { form_.playerEditedShowText(text.toStdString()); });

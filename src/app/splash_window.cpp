@@ -57,6 +57,7 @@ SplashWindow::SplashWindow(QWidget* owner) : QWidget(owner, splashFlags()) {
   setFixedSize(twips(7380), twips(4245));
   QPalette background = palette();
   background.setColor(QPalette::Window, toQColor(roles::kSplash, background));
+  background.setColor(QPalette::WindowText, toQColor(roles::kTextOnFixedBackground, background));
   setPalette(background);
   setAutoFillBackground(true);
   setFont(arial(8.25, false));

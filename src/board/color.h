@@ -56,7 +56,9 @@ inline constexpr Color kChosenDigitBox = colors::kLightGrey;
 inline constexpr Color kRestartButton = colors::kLightGreen;
 inline constexpr Color kHelpGridFrame = colors::kBlue;
 inline constexpr CellLook kHelpGrid{colors::kSystemWindow, colors::kSystemWindowText};
-inline constexpr Color kCaptionText = colors::kSystemWindowText;
+// Text on a background the window fixes: the window text of the classic light desktop theme the
+// layout was drawn for, so it reads on that background whatever the desktop's theme.
+inline constexpr Color kTextOnFixedBackground = colors::kBlack;
 inline constexpr Color kSplash = colors::kLightYellow;
 }  // namespace roles
 

@@ -1,11 +1,14 @@
 // What the desktop around the game sees: screen-reader names and Qt's own texts in German.
 #include <QAccessible>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTranslator>
+#include <cmath>
 
 #include "app/qt_german.h"
 #include "app/splash_window.h"
@@ -122,6 +125,145 @@ TEST_F(ScreenReader, QtsOwnTextsAreGermanWithTheTranslationsInstalled) {
   EXPECT_TRUE(texts.contains("Rückgängig")) << texts.join('|').toStdString();
   EXPECT_TRUE(texts.contains("Einfügen")) << texts.join('|').toStdString();
   EXPECT_EQ(cancel, "Abbrechen");
+}
+
+// WCAG's contrast ratio of two colours, 1 to 21.
+double contrast(const QColor& a, const QColor& b) {
+  auto luminance = [](const QColor& c) {
+    auto linear = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A dark desktop theme (Breeze Dark's colours), in force before the window is made.
+class DarkTheme : public testing::Test {
+ protected:
+  DarkTheme() : before_(QApplication::palette()) {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x2a, 0x2e, 0x32));
+    dark.setColor(QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc));
+    dark.setColor(QPalette::Base, QColor(0x1b, 0x1e, 0x20));
+    dark.setColor(QPalette::AlternateBase, QColor(0x23, 0x26, 0x29));
+    dark.setColor(QPalette::Text, QColor(0xfc, 0xfc, 0xfc));
+    dark.setColor(QPalette::Button, QColor(0x31, 0x36, 0x3b));
+    dark.setColor(QPalette::ButtonText, QColor(0xfc, 0xfc, 0xfc));
+    dark.setColor(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
+    dark.setColor(QPalette::HighlightedText, QColor(0xfc, 0xfc, 0xfc));
+    QApplication::setPalette(dark);
+    window = std::make_unique<app::MainWindow>(random, clock, desktop);
+    window->show();
+  }
+  ~DarkTheme() override {
+    window.reset();
+    QApplication::setPalette(before_);
+  }
+
+  // The colour behind a label or an option: its own or an ancestor's filled background, else
+  // the window's.
+  static QColor backgroundBehind(const QWidget* w) {
+    for (const QWidget* at = w; at != nullptr; at = at->parentWidget()) {
+      if (at->autoFillBackground() || at->isWindow()) return at->palette().color(QPalette::Window);
+    }
+    return {};
+  }
+
+  // Every visible text of the window and its children, with the colours it is drawn in.
+  static void expectReadable(const QWidget* top) {
+    for (const QWidget* w : top->findChildren<QWidget*>()) {
+      if (!w->isVisibleTo(top)) continue;
+      const QString name = w->objectName();
+      const QPalette& p = w->palette();
+      double ratio = 0;
+      if (qobject_cast<const QLineEdit*>(w)) {
+        ratio = contrast(p.color(QPalette::Text), p.color(QPalette::Base));
+      } else if (qobject_cast<const QPushButton*>(w)) {
+        ratio = contrast(p.color(QPalette::ButtonText), p.color(QPalette::Button));
+      } else if (qobject_cast<const QLabel*>(w) || qobject_cast<const QRadioButton*>(w) ||
+                 qobject_cast<const QGroupBox*>(w)) {
+        ratio = contrast(p.color(QPalette::WindowText), backgroundBehind(w));
+      } else {
+        continue;
+      }
+      EXPECT_GE(ratio, 4.5) << name.toStdString();
+    }
+  }
+
+  EngineRandomSource random;
+  SteppingClock clock;
+  test::FakeDesktop desktop;
+  std::unique_ptr<app::MainWindow> window;
+
+ private:
+  QPalette before_;
+};
+
+TEST_F(DarkTheme, EveryTextReadsOnTheBackgroundItIsDrawnOn) {
+  expectReadable(window.get());
+  QTest::mouseClick(window->findChild<QWidget*>("btnGO"), Qt::LeftButton);
+  ASSERT_NE(window->splash(), nullptr);
+  expectReadable(window.get());
+  expectReadable(window->splash());
+
+  // "Spiel neu beginnen" has a flat face of its own colour, top to bottom, in any theme.
+  auto* restart = window->findChild<QPushButton*>("BtnZur");
+  const QImage face = restart->grab().toImage();
+  const int x = 4;
+  for (int y = 4; y < face.height() - 4; ++y) {
+    ASSERT_EQ(QColor(face.pixel(x, y)), QColor(0x80, 0xFF, 0x80)) << "row " << y;
+  }
+}
+
+using Keys = test::AppTest;
+
+TEST_F(Keys, CtrlNMakesAPuzzleCtrlQQuitsEscapeLeavesThePlayAlone) {
+  handOut(test::kPlayablePuzzle);
+  QTest::mouseClick(cell(1), Qt::LeftButton);
+  QTest::keyClick(cell(1), Qt::Key_4);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_EQ(cell(1)->text(), "4") << "Escape throws nothing away";
+  EXPECT_EQ(test::boardLine(window->form().game().board)[1], '4');
+
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
+  EXPECT_NE(test::boardLine(window->form().game().board), test::kPlayablePuzzle) << "a new puzzle";
+  EXPECT_NE(window->splash(), nullptr);
+  EXPECT_EQ(widget<QPushButton>("btnGO")->text(), "Erzeuge neues Sodoku") << "caption unchanged";
+
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Keys, TheMenuBarsKeyboardModeShowsTheChosenItem) {
+  QMenuBar* bar = window->menuBar();
+  QAction* first = bar->actions().front();
+  QWidget* focus = QApplication::focusWidget();
+  ASSERT_NE(focus, nullptr);
+  QTest::keyPress(focus, Qt::Key_Alt, Qt::AltModifier);  // Alt alone: keyboard mode
+  QTest::keyRelease(focus, Qt::Key_Alt);
+  ASSERT_EQ(bar->activeAction(), first);
+  const QRect item = bar->actionGeometry(first);
+  const QImage shown = bar->grab().toImage();
+  const QColor highlight = bar->palette().color(QPalette::Highlight);
+  int highlighted = 0;
+  for (int x = item.left(); x <= item.right(); ++x) {
+    highlighted += QColor(shown.pixel(x, item.top() + 1)) == highlight ? 1 : 0;
+  }
+  EXPECT_GT(highlighted, item.width() / 2) << "the chosen item is drawn in the highlight colour";
+  QTest::keyClick(bar, Qt::Key_Escape);
+  EXPECT_EQ(bar->activeAction(), nullptr) << "Escape leaves the menu bar";
+}
+
+TEST_F(Keys, TheWindowOffersItsIconAtEverySizeTheArtworkComesIn) {
+  const QIcon icon = window->windowIcon();
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    EXPECT_EQ(icon.pixmap(QSize(size, size)).size(), QSize(size, size)) << size;
+  }
+  EXPECT_EQ(icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32),
+            QImage(QStringLiteral(":/icon.xpm")).convertToFormat(QImage::Format_ARGB32))
+      << "the 16-colour icon stays the 32 px one";
 }
 
 }  // namespace
