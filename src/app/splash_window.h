@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <QWidget>
 
-#include "app/splash_countdown.h"
+#include "input/splash_countdown.h"
 
 class QLabel;
 class QTimer;

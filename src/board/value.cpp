@@ -1,9 +1,12 @@
 // Reading numbers out of cell texts without locale, exceptions or overflow.
 #include "board/value.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
 
 namespace kalmotre {
 
@@ -71,6 +74,26 @@ bool overflows(std::string_view number) {
 
 }  // namespace
 
+DecimalReading readDecimal(std::string_view text, double& value) {
+  const bool negative = !text.empty() && text.front() == '-';
+  const std::string_view number = negative ? text.substr(1) : text;
+  if (number.empty() || numberLength(number) != number.size()) return DecimalReading::kNoNumber;
+#if defined(__cpp_lib_to_chars)
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  (void)end;
+  if (error == std::errc::result_out_of_range) return DecimalReading::kOutOfRange;
+  if (error != std::errc{}) return DecimalReading::kNoNumber;
+#else
+  // A C library without floating-point from_chars (emscripten's): strtod, on a text that the
+  // check above has made a plain decimal, in the only locale there is.
+  const std::string copy(text);
+  errno = 0;
+  value = std::strtod(copy.c_str(), nullptr);
+  if (errno == ERANGE) return DecimalReading::kOutOfRange;
+#endif
+  return DecimalReading::kNumber;
+}
+
 double numericValue(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
@@ -80,12 +103,10 @@ double numericValue(std::string_view text) {
   if (number.empty()) return 0.0;
 
   double magnitude = 0.0;
-  const auto [end, error] =
-      std::from_chars(number.data(), number.data() + number.size(), magnitude);
-  (void)end;
-  if (error == std::errc::result_out_of_range) {
+  const DecimalReading reading = readDecimal(number, magnitude);
+  if (reading == DecimalReading::kOutOfRange) {
     magnitude = overflows(number) ? std::numeric_limits<double>::infinity() : 0.0;
-  } else if (error != std::errc{}) {
+  } else if (reading != DecimalReading::kNumber) {
     magnitude = 0.0;
   }
   return negative ? -magnitude : magnitude;

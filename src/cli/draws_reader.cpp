@@ -8,6 +8,7 @@
 #include <exception>
 #include <string_view>
 
+#include "board/value.h"
 #include "cli/excerpt.h"
 
 namespace kalmotre::cli {
@@ -26,21 +27,20 @@ enum class Reading { kNumber, kTooSmall, kTooLarge, kNoNumber };
 // The whole text as a finite double. A decimal number beyond what a double holds is told apart
 // by its exponent: within a line's 64 bytes only an exponent can take it that far.
 Reading parseNumber(std::string_view text, double& value) {
-  const char* begin = text.data();
-  const char* end = text.data() + text.size();
-  if (begin != end && *begin == '+') ++begin;
-  if (begin == end) return Reading::kNoNumber;
-  const auto [ptr, ec] = std::from_chars(begin, end, value);
-  if (ptr != end) return Reading::kNoNumber;
-  if (ec == std::errc::result_out_of_range) {
-    const std::string_view number(begin, static_cast<std::size_t>(end - begin));
-    const std::size_t e = number.find_first_of("eE");
-    const bool negativeExponent =
-        e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
-    return negativeExponent ? Reading::kTooSmall : Reading::kTooLarge;
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  switch (readDecimal(text, value)) {
+    case DecimalReading::kNumber:
+      return std::isfinite(value) ? Reading::kNumber : Reading::kNoNumber;
+    case DecimalReading::kOutOfRange: {
+      const std::size_t e = text.find_first_of("eE");
+      const bool negativeExponent =
+          e != std::string_view::npos && e + 1 < text.size() && text[e + 1] == '-';
+      return negativeExponent ? Reading::kTooSmall : Reading::kTooLarge;
+    }
+    case DecimalReading::kNoNumber:
+      break;
   }
-  if (ec != std::errc{} || !std::isfinite(value)) return Reading::kNoNumber;
-  return Reading::kNumber;
+  return Reading::kNoNumber;
 }
 
 }  // namespace

@@ -108,8 +108,8 @@ void MersenneTwister64::makeUnits() {
   constexpr std::uint64_t kTwoTo52Bits = 0x4330000000000000u;
   for (std::size_t k = 0; k < units_.size(); ++k) {
     const std::uint64_t u = temper(state_[k]) >> 11;
-    const double high = std::bit_cast<double>(kTwoTo52Bits | (u >> 1)) - 0x1.0p52;
-    const double low = std::bit_cast<double>(kTwoTo52Bits | (u & 1)) - 0x1.0p52;
+    const double high = __builtin_bit_cast(double, kTwoTo52Bits | (u >> 1)) - 0x1.0p52;
+    const double low = __builtin_bit_cast(double, kTwoTo52Bits | (u & 1)) - 0x1.0p52;
     units_[k] = (2.0 * high + low) * 0x1.0p-53;
   }
   unitsReady_ = true;

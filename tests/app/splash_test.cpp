@@ -5,15 +5,15 @@
 #include <QMimeData>
 #include <QTimer>
 
-#include "app/splash_countdown.h"
 #include "app/splash_window.h"
 #include "app_fixture.h"
+#include "input/splash_countdown.h"
 
 namespace kalmotre {
 namespace {
 
 TEST(SplashCountdown, CountsFiveToZeroThenClosesAndStartsAfreshOnLoad) {
-  app::SplashCountdown countdown;
+  SplashCountdown countdown;
   countdown.load();
   std::vector<std::string> texts;
   for (int tick = 0; tick < 6; ++tick) {

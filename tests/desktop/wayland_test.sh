@@ -28,6 +28,9 @@ for _ in $(seq 200); do
 done
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || { echo "weston did not come up" >&2; cat "$work/weston.log" >&2; exit 1; }
 
+# Under the sanitizers the leak check stays with the other window tests: Qt's Wayland plugin
+# leaves blocks of libwayland-client behind at exit, which are not the game's.
+if [ -n "${ASAN_OPTIONS+set}" ]; then export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"; fi
 status=0
 env -u DISPLAY WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$app_tests" \
   --gtest_filter='Wayland.*' >"$work/tests.log" 2>&1 || status=$?

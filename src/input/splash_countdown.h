@@ -5,7 +5,7 @@
 
 #include "knobs/knobs.h"
 
-namespace kalmotre::app {
+namespace kalmotre {
 
 inline constexpr char kCountdownDesignText[] = "noch ~10 sec. dann geht's weiter";
 
@@ -32,4 +32,4 @@ class SplashCountdown {
   int tickCount_ = 0;
 };
 
-}  // namespace kalmotre::app
+}  // namespace kalmotre

@@ -1,7 +1,7 @@
 // Countdown texts: a blank before a non-negative number, a minus sign before a negative one.
-#include "app/splash_countdown.h"
+#include "input/splash_countdown.h"
 
-namespace kalmotre::app {
+namespace kalmotre {
 
 SplashCountdown::Tick SplashCountdown::tick() {
   if (tickCount_ < knobs::kSplashCountdownSeconds) {
@@ -17,4 +17,4 @@ SplashCountdown::Tick SplashCountdown::tick() {
   return {true, {}};
 }
 
-}  // namespace kalmotre::app
+}  // namespace kalmotre
