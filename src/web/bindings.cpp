@@ -1,12 +1,15 @@
 // The game core for the browser: MainForm and the splash countdown behind a small embind class.
 // The page shows what this reports and forwards the player's doings; every rule stays in C++.
 #include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
 #include <string>
 
+#include "generate/carving.h"
 #include "generate/level.h"
 #include "generate/random_source.h"
+#include "generate/shuffle.h"
 #include "input/main_form.h"
 #include "input/splash_countdown.h"
 
@@ -145,6 +148,23 @@ int levelCount() {
   return static_cast<int>(kLevels.size());
 }
 
+// The pure steps of a new puzzle `count` times at the level, for the benchmark: microseconds per
+// puzzle, as bench/ measures the native build.
+double generationMicroseconds(int option, int count) {
+  const Level level = kLevels[static_cast<std::size_t>(option == 0 ? 0 : 1)].level;
+  EngineRandomSource random;
+  int open = 0;
+  const double start = emscripten_get_now();
+  for (int k = 0; k < count; ++k) {
+    random.seed(1.0 + k);
+    const Grid solution = shuffledGrid(random);
+    const Digits puzzle = carvePuzzle(solution, digitsOf(solution), level, random);
+    open += puzzle[0] == 0;
+  }
+  const double elapsed = emscripten_get_now() - start;
+  return open >= 0 ? elapsed * 1000.0 / count : 0.0;
+}
+
 std::string countdownDesignText() {
   return kCountdownDesignText;
 }
@@ -184,6 +204,7 @@ EMSCRIPTEN_BINDINGS(kalmotre) {
   emscripten::function("levelCaption", &levelCaption);
   emscripten::function("levelCount", &levelCount);
   emscripten::function("countdownDesignText", &countdownDesignText);
+  emscripten::function("generationMicroseconds", &generationMicroseconds);
 }
 
 }  // namespace kalmotre::web

@@ -1,0 +1,73 @@
+// The web edition's speed beside the native build, in one run: generation per puzzle in Node
+// (kalmotre-gen.js against kalmotre-gen) and in Chromium (the page's form against the native
+// form's click, from bench/bench_main.cpp), the time from navigation to a playable board, and
+// what the page loads. Needs scripts/web --build and the release build.
+//   node bench/web-bench.mjs [COUNT]
+import { execFileSync } from "node:child_process";
+import { readFileSync, statSync } from "node:fs";
+import { gzipSync } from "node:zlib";
+import { join } from "node:path";
+import { launch, openGame, root, serve } from "../tests/web/harness.mjs";
+
+const count = Number(process.argv[2] ?? 20000);
+const nativeGen = join(root, "build/release/kalmotre-gen");
+const nodeGen = join(root, "build/web/kalmotre-gen.js");
+
+const seconds = (command, args) => {
+  const start = process.hrtime.bigint();
+  execFileSync(command, args, { stdio: ["ignore", "ignore", "inherit"] });
+  return Number(process.hrtime.bigint() - start) / 1e9;
+};
+for (const level of ["leicht", "schwer"]) {
+  const args = ["--level", level, "--count", String(count), "--seed", "1", "--jobs", "1"];
+  // Start-up alone, measured with one puzzle, is taken off both.
+  const nativeStart = seconds(nativeGen, ["--level", level, "--count", "1"]);
+  const nodeStart = seconds("node", [nodeGen, "--level", level, "--count", "1"]);
+  const native = (seconds(nativeGen, args) - nativeStart) / count * 1e6;
+  const wasm = (seconds("node", [nodeGen, ...args]) - nodeStart) / count * 1e6;
+  console.log(`${level}: native ${native.toFixed(1)} µs, Node ${wasm.toFixed(1)} µs per puzzle, ` +
+    `${(wasm / native).toFixed(2)}×`);
+}
+
+const site = await serve();
+const browser = await launch();
+const { page, context } = await openGame(browser, site.origin);
+for (const [option, level] of [[0, "leicht"], [1, "schwer"]]) {
+  const perPuzzle = await page.evaluate(([o, n]) => window.kalmotreTest.generationMicroseconds(o, n),
+    [option, count]);
+  console.log(`${level}: Chromium ${perPuzzle.toFixed(1)} µs per puzzle (grid and carving)`);
+}
+const perClick = await page.evaluate((n) => {
+  const start = performance.now();
+  for (let k = 0; k < n; ++k) document.getElementById("btnGO").click();
+  return (performance.now() - start) / n * 1000;
+}, 200);
+console.log(`Chromium: a click on "Erzeuge neues Sodoku" up to the board shown ${perClick.toFixed(0)} µs`);
+await context.close();
+
+const loads = [];
+for (let k = 0; k < 5; ++k) {
+  const fresh = await browser.newContext();
+  const tab = await fresh.newPage();
+  const start = Date.now();
+  await tab.goto(`${site.origin}/`);
+  await tab.locator("#txtZahl_80").waitFor();
+  await tab.waitForFunction(() => document.activeElement?.id === "btnGO");
+  loads.push(Math.round(await tab.evaluate(() => window.kalmotreReadyAt)));
+  void start;
+  await fresh.close();
+}
+loads.sort((a, b) => a - b);
+console.log(`navigation to a playable board (performance.now() when it is): median ${loads[2]} ms ` +
+  `(${loads.join(", ")})`);
+await browser.close();
+site.server.close();
+
+let bytes = 0, gzipped = 0;
+for (const file of ["kalmotre.wasm", "kalmotre.js", "main.js", "layout.js", "sw.js"]) {
+  const path = join(root, "build/web/dist", file);
+  bytes += statSync(path).size;
+  gzipped += gzipSync(readFileSync(path), { level: 9 }).length;
+}
+console.log(`WebAssembly and JavaScript loaded: ${(bytes / 1024).toFixed(1)} KiB, ` +
+  `${(gzipped / 1024).toFixed(1)} KiB gzipped`);

@@ -1,0 +1,205 @@
+// The web edition played in Chromium as a player would, and kalmotre-gen for Node against the
+// native one.
+import { after, before, describe, test } from "node:test";
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { writeFileSync } from "node:fs";
+import { join } from "node:path";
+import { background, boardLine, launch, openGame, root, seedOf, serve } from "./harness.mjs";
+
+const nativeGen = process.env.KALMOTRE_GEN ?? join(root, "build/debug/kalmotre-gen");
+const nodeGen = join(root, "build/web/kalmotre-gen.js");
+const kYellow = "rgb(255, 255, 0)", kWhite = "rgb(255, 255, 255)", kGreen = "rgb(0, 255, 0)";
+const kMidGrey = "rgb(176, 176, 176)", kLightGrey = "rgb(224, 224, 224)";
+
+let browser, site;
+before(async () => {
+  site = await serve();
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+  site?.server.close();
+});
+
+// Each test plays in a page of its own and ends with no console error and no foreign request.
+async function play(body, options) {
+  const game = await openGame(browser, site.origin, options);
+  try {
+    await body(game.page, game);
+    assert.deepEqual(game.problems, []);
+  } finally {
+    await game.context.close();
+  }
+}
+
+const typeInto = async (page, cell, keys) => {
+  await page.click(`#txtZahl_${cell}`);
+  await page.keyboard.type(keys);
+};
+
+describe("the web edition", () => {
+  test("opens on an empty board with the keyboard on Erzeuge neues Sodoku", () => play(async (page) => {
+    assert.equal(await boardLine(page), ".".repeat(81));
+    assert.equal(await page.textContent("#lblFrei"), "Freie Felder: 81");
+    assert.equal(await page.inputValue("#txtShow"), "X");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "btnGO");
+    assert.ok(await page.isChecked("#optLevel_1"), "Schwer is chosen");
+    assert.ok(await page.locator("#Frame2").isHidden());
+    // The right-hand panel lies beyond the start-up width, as on the desktop.
+    const panel = await page.locator("#lblFrei").boundingBox();
+    const win = await page.locator("#frmStart").boundingBox();
+    assert.ok(panel.x >= win.x + win.width, "Freie Felder is outside the window until it is widened");
+  }));
+
+  test("makes the puzzles kalmotre-gen makes, at each level", () => play(async (page) => {
+    for (const [option, level, seconds] of [[0, "leicht", 43200.5], [1, "schwer", 7.25]]) {
+      await page.evaluate((s) => window.kalmotreTest.fixClock(s), seconds);
+      await page.click(`#optLevel_${option}`);
+      await page.click("#btnGO");
+      const expected = execFileSync(nativeGen, ["--level", level, "--seed", seedOf(seconds)]).toString().trim();
+      const line = await boardLine(page);
+      assert.equal(line, expected, level);
+      const open = [...line].filter((c) => c === ".").length;
+      assert.equal(await page.textContent("#lblFrei"), `Freie Felder: ${open}`);
+      for (let i = 0; i < 81; ++i) {
+        const clue = await page.locator(`#txtZahl_${i}`).evaluate((e) => e.readOnly);
+        assert.equal(await background(page, i), clue ? kWhite : kYellow, `cell ${i}`);
+      }
+    }
+  }));
+
+  test("a typed digit moves the focus on, recounts, and the last cell keeps it", () => play(async (page) => {
+    await typeInto(page, 8, "7");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "txtZahl_9");
+    assert.equal(await page.textContent("#lblFrei"), "Freie Felder: 80");
+    await typeInto(page, 80, "3");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "txtZahl_80");
+    assert.equal(await page.textContent("#lblFrei"), "Freie Felder: 79");
+    await page.keyboard.press("ArrowLeft");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "txtZahl_79");
+    await page.keyboard.press("ArrowDown");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "txtZahl_79", "no wrap");
+  }));
+
+  test("a block adding up to 45 turns green once the focus leaves a cell", () => play(async (page) => {
+    await page.click("#txtZahl_0");
+    await page.keyboard.type("12345678");
+    assert.notEqual(await background(page, 0), kGreen);
+    await page.keyboard.type("9");  // the focus moves on to cell 9: block 0 is validated
+    for (let i = 0; i < 9; ++i) assert.equal(await background(page, i), kGreen, `cell ${i}`);
+    assert.equal(await background(page, 9), kYellow);
+  }));
+
+  test("+ greys the reach of the chosen digit", () => play(async (page) => {
+    await typeInto(page, 0, "1");
+    await page.click("#btnPlus");
+    assert.equal(await page.inputValue("#txtShow"), "1");
+    assert.equal(await background(page, 0), kLightGrey, "the 1 itself, filled");
+    assert.equal(await background(page, 8), kMidGrey, "its block, empty");
+    assert.equal(await background(page, 9), kMidGrey, "its row, empty");
+    assert.equal(await background(page, 40), kYellow, "out of its reach");
+  }));
+
+  test("the solver fills the puzzle; restart and reload bring back the same board", () => play(async (page) => {
+    await page.evaluate(() => window.kalmotreTest.fixClock(1234.5));
+    await page.click("#btnGO");
+    const puzzle = await boardLine(page);
+    const open = puzzle.indexOf(".");
+    const cell = await page.evaluate((k) => {
+      const row = Math.floor(k / 9), column = k % 9;
+      return 9 * (3 * Math.floor(row / 3) + Math.floor(column / 3)) + 3 * (row % 3) + (column % 3);
+    }, open);
+    await typeInto(page, cell, "5");
+    await page.click("#BtnZur");
+    assert.equal(await boardLine(page), puzzle, "Spiel neu beginnen");
+    await typeInto(page, cell, "6");
+    await page.click("#SudokuLaden");
+    assert.equal(await boardLine(page), puzzle, "Sudoku neu Laden");
+    await page.click("#btnLoesung");
+    assert.ok(!(await boardLine(page)).includes("."), "solved");
+    assert.equal(await page.textContent("#lblFrei"), "Freie Felder: 0");
+  }));
+
+  test("the splash counts down on its own and never takes the keyboard", () => play(async (page, game) => {
+    await page.click("#txtZahl_0");
+    await page.click("#btnGO");
+    const splash = page.locator("#frmSplash");
+    assert.ok(await splash.isVisible());
+    assert.equal(await page.textContent("#splashCount"), "noch ~10 sec. dann geht's weiter");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "btnGO");
+    await page.clock.runFor(1000);
+    assert.equal(await page.textContent("#splashCount"), "noch 5 sec dann geht's weiter");
+    // Its logo opens the maker's page in a new tab, and the keyboard stays on the board.
+    await game.context.route("https://tavuro.example/**",
+      (route) => route.fulfill({ contentType: "text/html", body: "<title>Tavuro</title>" }));
+    const opened = game.context.waitForEvent("page");
+    await page.click("#imgLogo");
+    const tab = await opened;
+    assert.equal(tab.url(), "https://tavuro.example/");
+    assert.equal(await tab.evaluate(() => window.opener), null, "noopener");
+    await tab.close();
+    game.problems.splice(0, game.problems.length,
+      ...game.problems.filter((p) => !p.includes("tavuro.example")));
+    assert.equal(await page.evaluate(() => document.activeElement.id), "btnGO");
+    await page.clock.runFor(6000);
+    assert.equal(await splash.count(), 0, "closed after the count");
+  }, { clock: true }));
+
+  test("Beenden ends the game at once and offers a way back", () => play(async (page) => {
+    await page.click("#btnGO");
+    await page.click("#mnuEnde_1");
+    assert.equal(await page.locator("#frmStart").count(), 0);
+    assert.equal(await page.locator("#frmSplash").count(), 0);
+    assert.ok(await page.locator("#restartGame").isVisible());
+  }));
+
+  test("cells are named by place and state; Tab walks the buttons to the chosen level", () => play(async (page) => {
+    const cell = page.locator("#txtZahl_24");
+    assert.equal(await cell.getAttribute("aria-label"), "Zeile 3, Spalte 7");
+    assert.equal(await cell.getAttribute("aria-description"), "frei");
+    await typeInto(page, 24, "4");
+    assert.equal(await cell.getAttribute("aria-description"), "4");
+    assert.equal(await page.locator("#lblFrei").getAttribute("aria-live"), "polite");
+    await page.focus("#btnGO");
+    const walk = [];
+    for (let k = 0; k < 3; ++k) {
+      await page.keyboard.press("Tab");
+      walk.push(await page.evaluate(() => document.activeElement.id));
+    }
+    assert.deepEqual(walk, ["btnLoesung", "optLevel_1", "BtnZur"]);
+  }));
+
+  test("after one visit the game starts without a network", () => play(async (page, game) => {
+    await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      if (!navigator.serviceWorker.controller) {
+        await new Promise((resolve) => navigator.serviceWorker.addEventListener("controllerchange", resolve));
+      }
+    });
+    await game.context.setOffline(true);
+    await page.reload();
+    await page.locator("#txtZahl_80").waitFor();
+    await page.click("#btnGO");
+    assert.match(await page.textContent("#lblFrei"), /^Freie Felder: [1-9][0-9]$/);
+    const stored = await page.evaluate(() => ({ cookies: document.cookie, local: localStorage.length }));
+    assert.deepEqual(stored, { cookies: "", local: 0 });
+  }));
+});
+
+describe("kalmotre-gen for Node", () => {
+  test("prints what the native one prints", () => {
+    for (const args of [["--level", "leicht", "--seed", "11", "--count", "300"],
+      ["--level", "schwer", "--seed", "18446744073709551500", "--count", "300"],
+      ["--verify", "--count", "300", "--seed", "5"]]) {
+      const native = execFileSync(nativeGen, args).toString();
+      const node = execFileSync("node", [nodeGen, ...args]).toString();
+      assert.equal(node, native, args.join(" "));
+    }
+    const draws = join(root, "build/web/zeros.txt");
+    writeFileSync(draws, "0\n".repeat(1203));
+    const args = ["--level", "leicht", "--draws", draws];
+    assert.equal(execFileSync("node", [nodeGen, ...args]).toString(),
+      execFileSync(nativeGen, args).toString());
+  });
+});

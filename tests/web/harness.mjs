@@ -1,0 +1,82 @@
+// What the browser tests share: the built site served on a loopback port, Debian's Chromium
+// driven by Playwright, and a page that records console errors and every request it makes.
+import { createServer } from "node:http";
+import { readFile } from "node:fs/promises";
+import { extname, join, normalize } from "node:path";
+import { fileURLToPath } from "node:url";
+import { chromium } from "playwright-core";
+
+export const root = fileURLToPath(new URL("../..", import.meta.url));
+export const dist = join(root, "build/web/dist");
+
+const kTypes = {
+  ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".css": "text/css",
+  ".wasm": "application/wasm", ".json": "application/json", ".png": "image/png",
+};
+
+// A static server of the site folder, as any host would serve it.
+export async function serve() {
+  const server = createServer(async (request, response) => {
+    let path = decodeURIComponent(new URL(request.url, "http://x").pathname);
+    if (path.endsWith("/")) path += "index.html";
+    const file = normalize(join(dist, path));
+    if (!file.startsWith(dist)) return response.writeHead(403).end();
+    try {
+      const body = await readFile(file);
+      response.writeHead(200, { "Content-Type": kTypes[extname(file)] ?? "application/octet-stream" });
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  return { server, origin: `http://127.0.0.1:${server.address().port}` };
+}
+
+export async function launch() {
+  return chromium.launch({
+    executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
+    args: ["--no-sandbox", "--disable-gpu"],
+  });
+}
+
+// A fresh context and page; `problems` collects console errors, page errors and requests to any
+// origin but the site's.
+export async function openGame(browser, origin, { clock = false } = {}) {
+  const context = await browser.newContext({ viewport: { width: 1000, height: 720 } });
+  const page = await context.newPage();
+  const problems = [];
+  page.on("console", (m) => { if (m.type() === "error") problems.push(`console: ${m.text()}`); });
+  page.on("pageerror", (e) => problems.push(`page error: ${e.message}`));
+  context.on("request", (r) => {
+    if (!r.url().startsWith(origin) && !r.url().startsWith("blob:")) problems.push(`request: ${r.url()}`);
+  });
+  if (clock) await page.clock.install({ time: new Date("2026-12-09T12:00:00") });
+  await page.goto(`${origin}/`);
+  await page.locator("#txtZahl_80").waitFor();
+  return { context, page, problems };
+}
+
+// The board row by row, '.' for an empty cell, read off the cell boxes.
+export async function boardLine(page) {
+  return page.evaluate(() => {
+    let line = "";
+    for (let row = 0; row < 9; ++row) {
+      for (let column = 0; column < 9; ++column) {
+        const cell = 9 * (3 * Math.floor(row / 3) + Math.floor(column / 3)) + 3 * (row % 3) + (column % 3);
+        const text = document.getElementById(`txtZahl_${cell}`).value;
+        line += text === "" ? "." : text[0];
+      }
+    }
+    return line;
+  });
+}
+
+export const background = (page, cell) =>
+  page.locator(`#txtZahl_${cell}`).evaluate((e) => getComputedStyle(e).backgroundColor);
+
+// The seed kalmotre-gen takes for a clock reading: the reading's 64 bits.
+export function seedOf(seconds) {
+  const bits = new BigUint64Array(new Float64Array([seconds]).buffer);
+  return bits[0].toString();
+}

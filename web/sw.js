@@ -1,0 +1,25 @@
+// The service worker: keeps the game's own files, so that it starts without a network once it
+// has been visited. It caches nothing else and asks no other origin.
+const CACHE = "kalmotre-2.2";
+const FILES = [
+  "./", "index.html", "style.css", "main.js", "layout.js", "kalmotre.js", "kalmotre.wasm",
+  "manifest.json", "logo.png", "icons/kalmotre-192.png", "icons/kalmotre-512.png",
+];
+
+self.addEventListener("install", (event) => {
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+});
+
+self.addEventListener("activate", (event) => {
+  event.waitUntil(
+    caches.keys()
+      .then((keys) => Promise.all(keys.filter((k) => k !== CACHE).map((k) => caches.delete(k))))
+      .then(() => self.clients.claim()));
+});
+
+self.addEventListener("fetch", (event) => {
+  const url = new URL(event.request.url);
+  if (event.request.method !== "GET" || url.origin !== self.location.origin) return;
+  event.respondWith(
+    caches.match(event.request, { ignoreSearch: true }).then((hit) => hit || fetch(event.request)));
+});
