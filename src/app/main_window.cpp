@@ -349,10 +349,7 @@ void MainWindow::showCell(CellIndex index) {
     cell->setPalette(palette);
   }
   const bool readOnly = board.locked(index) || form_.ui().busy;
-  if (shown.readOnly != readOnly || cell->isReadOnly() != readOnly) {
-    shown.readOnly = readOnly;
-    cell->setReadOnly(readOnly);
-  }
+  if (cell->isReadOnly() != readOnly) cell->setReadOnly(readOnly);
   if (textChanged || !shown.described || shown.locked != board.locked(index)) {
     shown.locked = board.locked(index);
     shown.described = true;
@@ -378,7 +375,7 @@ void MainWindow::refresh() {
   const QString show = QString::fromStdString(ui.chosenDigit);
   if (txtShow_->text() != show) txtShow_->setText(show);
   if (txtShow_->isReadOnly() != ui.busy) txtShow_->setReadOnly(ui.busy);
-  if (frame2_->isVisible() != ui.thinking) frame2_->setVisible(ui.thinking);
+  if (frame2_->isHidden() == ui.thinking) frame2_->setVisible(ui.thinking);
   carryOut(form_.takeRequests());
 }
 

@@ -75,7 +75,6 @@ class MainWindow final : public QMainWindow, public WindowPort {
     std::string text;
     CellLook look{Color{0xFFFFFFFFu}, Color{0xFFFFFFFFu}};
     bool locked = false;
-    bool readOnly = false;
     bool described = false;
   };
 

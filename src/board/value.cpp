@@ -81,7 +81,9 @@ DecimalReading readDecimal(std::string_view text, double& value) {
 #if defined(__cpp_lib_to_chars)
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   (void)end;
-  if (error == std::errc::result_out_of_range) return DecimalReading::kOutOfRange;
+  if (error == std::errc::result_out_of_range) {
+    return overflows(number) ? DecimalReading::kTooLarge : DecimalReading::kTooSmall;
+  }
   if (error != std::errc{}) return DecimalReading::kNoNumber;
 #else
   // A C library without floating-point from_chars (emscripten's): strtod, on a text that the
@@ -89,7 +91,9 @@ DecimalReading readDecimal(std::string_view text, double& value) {
   const std::string copy(text);
   errno = 0;
   value = std::strtod(copy.c_str(), nullptr);
-  if (errno == ERANGE) return DecimalReading::kOutOfRange;
+  if (errno == ERANGE) {
+    return overflows(number) ? DecimalReading::kTooLarge : DecimalReading::kTooSmall;
+  }
 #endif
   return DecimalReading::kNumber;
 }
@@ -103,11 +107,16 @@ double numericValue(std::string_view text) {
   if (number.empty()) return 0.0;
 
   double magnitude = 0.0;
-  const DecimalReading reading = readDecimal(number, magnitude);
-  if (reading == DecimalReading::kOutOfRange) {
-    magnitude = overflows(number) ? std::numeric_limits<double>::infinity() : 0.0;
-  } else if (reading != DecimalReading::kNumber) {
-    magnitude = 0.0;
+  switch (readDecimal(number, magnitude)) {
+    case DecimalReading::kNumber:
+      break;
+    case DecimalReading::kTooLarge:
+      magnitude = std::numeric_limits<double>::infinity();
+      break;
+    case DecimalReading::kTooSmall:
+    case DecimalReading::kNoNumber:
+      magnitude = 0.0;
+      break;
   }
   return negative ? -magnitude : magnitude;
 }

@@ -11,11 +11,11 @@ namespace kalmotre {
 // Never fails: a number beyond the range of a double is +-infinity.
 double numericValue(std::string_view text);
 
-enum class DecimalReading { kNumber, kOutOfRange, kNoNumber };
+enum class DecimalReading { kNumber, kTooLarge, kTooSmall, kNoNumber };
 
 // The whole text as a decimal number: an optional '-', digits with an optional decimal point
-// (one digit at least), an optional exponent. Out of range is a number beyond a double's reach,
-// too large or too close to 0; `value` is then unspecified.
+// (one digit at least), an optional exponent. A number beyond a double's reach is too large or
+// too close to 0; `value` is then unspecified.
 DecimalReading readDecimal(std::string_view text, double& value);
 
 // Nearest whole number, halves to the even neighbour; saturates at the int32 range, NaN gives 0.

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <exception>
 #include <string_view>
 
@@ -20,27 +19,6 @@ std::string_view trim(std::string_view s) {
   if (first == std::string_view::npos) return {};
   const auto last = s.find_last_not_of(" \t\r");
   return s.substr(first, last - first + 1);
-}
-
-enum class Reading { kNumber, kTooSmall, kTooLarge, kNoNumber };
-
-// The whole text as a finite double. A decimal number beyond what a double holds is told apart
-// by its exponent: within a line's 64 bytes only an exponent can take it that far.
-Reading parseNumber(std::string_view text, double& value) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  switch (readDecimal(text, value)) {
-    case DecimalReading::kNumber:
-      return std::isfinite(value) ? Reading::kNumber : Reading::kNoNumber;
-    case DecimalReading::kOutOfRange: {
-      const std::size_t e = text.find_first_of("eE");
-      const bool negativeExponent =
-          e != std::string_view::npos && e + 1 < text.size() && text[e + 1] == '-';
-      return negativeExponent ? Reading::kTooSmall : Reading::kTooLarge;
-    }
-    case DecimalReading::kNoNumber:
-      break;
-  }
-  return Reading::kNoNumber;
 }
 
 }  // namespace
@@ -79,13 +57,14 @@ std::optional<double> DrawsReader::readNext() {
     const std::string_view text = trim(std::string_view(bytes.data(), length));
     if (text.empty()) continue;
     double u = 0.0;
-    const Reading reading = parseNumber(text, u);
+    // A leading '+' is allowed too; readDecimal takes the decimal numbers of the cells.
+    const DecimalReading reading = readDecimal(text.front() == '+' ? text.substr(1) : text, u);
     const std::string where = "line " + std::to_string(lineNumber_) + ": " + excerpt(text);
-    if (reading == Reading::kNoNumber) {
+    if (reading == DecimalReading::kNoNumber) {
       error_ = where + " is not a decimal number";
-    } else if (reading == Reading::kTooSmall) {
+    } else if (reading == DecimalReading::kTooSmall) {
       error_ = where + " is too close to 0 for a double to hold";
-    } else if (reading == Reading::kTooLarge || u < 0.0 || u >= 1.0) {
+    } else if (reading == DecimalReading::kTooLarge || u < 0.0 || u >= 1.0) {
       error_ = where + " is outside 0 <= u < 1";
     } else {
       return u;
