@@ -12,8 +12,8 @@
 
 #include "board/one_line.h"
 #include "input/free_cells.h"
-#include "input/main_form.h"
 #include "knobs/knobs.h"
+#include "midend/main_form.h"
 
 namespace {
 
@@ -70,9 +70,9 @@ class Harness final : public WindowPort {
 
   // WindowPort
   void showMessage(std::string_view) override {}
-  // Generation's one pass through the window's events: whatever the player did meanwhile is
-  // handled now, with the form busy. None of it may touch the board.
-  void processPendingEvents() override {
+  // Generation's one pass through the window's events between its two halves: whatever the
+  // player did meanwhile is handled now, with the form busy. None of it may touch the board.
+  void eventPass() {
     require(form_.ui().busy, "an event pass outside a command");
     const std::string before = oneLine(form_.game().board);
     const int queued = data_.ConsumeIntegralInRange(0, 3);
@@ -122,6 +122,10 @@ class Harness final : public WindowPort {
       random_.useCycle(std::move(cycle));
     }
     form_.btnGO_Click();
+    if (form_.resumePending()) {
+      eventPass();
+      form_.resume();
+    }
     ++generations_;
     recordHandedOut();
   }

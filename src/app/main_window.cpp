@@ -1,4 +1,5 @@
-// The main window's widgets at their places, and the wiring between them and the core.
+// The main window's widgets, built row by row from the control table, and the wiring that
+// reports the player's doings to the mid end and applies what it hands back.
 #include "app/main_window.h"
 
 #include <QApplication>
@@ -15,69 +16,18 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <optional>
+#include <algorithm>
 
-#include "app/accessible_names.h"
 #include "app/captioned_frame.h"
-#include "app/fonts.h"
+#include "app/controls_qt.h"
 #include "app/qt_colors.h"
 #include "app/twips.h"
 #include "app/web_page.h"
 #include "app/wrapping_button.h"
-#include "knobs/knobs.h"
 
 namespace kalmotre::app {
 
 namespace {
-
-constexpr char kTitle[] = "KALMOTRE";
-constexpr std::array<int, 9> kCellLefts = {120, 705, 1290, 1920, 2505, 3090, 3720, 4305, 4890};
-constexpr std::array<int, 9> kCellTops = {1320, 1905, 2490, 3120, 3705, 4290, 4920, 5505, 6090};
-constexpr std::array<int, 9> kHelpLefts = {5805, 6090, 6375, 6675, 6960, 7245, 7545, 7830, 8115};
-constexpr std::array<int, 9> kHelpTops = {1275, 1560, 1845, 2145, 2430, 2715, 3015, 3300, 3585};
-
-void setColor(QWidget* widget, QPalette::ColorRole role, Color color) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, toQColor(color, palette));
-  widget->setPalette(palette);
-}
-
-// A background the window fixes, and with it the text colour that reads on it; a desktop theme's
-// own text colour (light, under a dark theme) would not.
-void setFixedBackground(QWidget* widget, QPalette::ColorRole background, Color color,
-                        QPalette::ColorRole text) {
-  setColor(widget, background, color);
-  setColor(widget, text, roles::kTextOnFixedBackground);
-}
-
-// Captions sit at the top of their box, as the layout draws them.
-QLabel* makeLabel(const char* name, const QString& text, QWidget* parent, QRect geometry) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(geometry);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return label;
-}
-
-// The focus step an arrow key asks for, if it is one.
-std::optional<FocusStep> focusStepOf(int key) {
-  switch (key) {
-    case Qt::Key_Up:
-      return FocusStep::Up;
-    case Qt::Key_Down:
-      return FocusStep::Down;
-    case Qt::Key_Left:
-      return FocusStep::Left;
-    case Qt::Key_Right:
-      return FocusStep::Right;
-    default:
-      return std::nullopt;
-  }
-}
-
-QString indexedName(const char* base, int index) {
-  return QStringLiteral("%1_%2").arg(QString::fromLatin1(base)).arg(index);
-}
 
 // The core has taken the player's edit: the widget's undo history, which holds every character
 // an edit put in, is dropped (setting the text does that), so it never piles up.
@@ -97,9 +47,13 @@ void forgetEditHistory(QLineEdit* cell) {
 }  // namespace
 
 MainWindow::MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop)
-    : form_(*this, random, clock), desktop_(desktop) {
-  setObjectName(QStringLiteral("frmStart"));
-  setWindowTitle(QString::fromLatin1(kTitle));
+    : midEnd_(*this, random, clock),
+      desktop_(desktop),
+      widgets_(kControlCount, nullptr),
+      actions_(kControlCount, nullptr) {
+  const Control& self = control(ids::kMainWindow);
+  setObjectName(qString(self.name));
+  setWindowTitle(qString(self.caption));
   // The 16-colour icon at 32 px, and the same artwork at the sizes task switchers and docks ask
   // for.
   QIcon icon(QStringLiteral(":/icon.xpm"));
@@ -107,356 +61,259 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop)
     icon.addFile(QStringLiteral(":/icons/kalmotre-%1.png").arg(size), QSize(size, size));
   }
   setWindowIcon(icon);
-  setFont(arial(8.25, false));
+  setFont(qFont(self.font));
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);
-  buildMenu();
-  buildControls(client);
+  build(client);
 
-  // The client area below the menu bar is 5625 x 6735 twips, its corner at (3135, 2565) on the
-  // screen; setGeometry places the window without its frame, so a window manager's title bar
-  // goes above that.
+  // The client area below the menu bar is placed on the screen; setGeometry places the window
+  // without its frame, so a window manager's title bar goes above that.
   const int menuHeight = menuBar()->sizeHint().height();
-  setGeometry(twips(3135), twips(2565) - menuHeight, twips(5625), twips(6735) + menuHeight);
+  const QRect area = twipsRect(self.rect);
+  setGeometry(area.x(), area.y() - menuHeight, area.width(), area.height() + menuHeight);
 
-  runCommand([this] { form_.Form_Load(); });
-  // "Erzeuge neues Sodoku" is first in the tab order and has the keyboard when the window opens.
-  btnGO_->setFocus(Qt::OtherFocusReason);
-  nameMainWindowControls(this, form_.game().board);
+  apply(midEnd_.load());
+  // The first control in the tab order has the keyboard when the window opens.
+  for (int id = 0; id < kControlCount; ++id) {
+    if (control(id).tabIndex == 0 && widgets_[static_cast<std::size_t>(id)] != nullptr) {
+      widgets_[static_cast<std::size_t>(id)]->setFocus(Qt::OtherFocusReason);
+    }
+  }
 }
 
 MainWindow::~MainWindow() {
-  for (QLineEdit* cell : cells_) cell->removeEventFilter(this);
+  for (CellIndex i = 0; i < kCells; ++i) cell(i)->removeEventFilter(this);
 }
 
-void MainWindow::buildMenu() {
-  QAction* reload = menuBar()->addAction(QStringLiteral("Sudoku neu Laden"));
-  reload->setObjectName(QStringLiteral("SudokuLaden"));
-  connectCommand(reload, &QAction::triggered, &MainForm::SudokuLaden_Click);
-  QAction* quitAction = menuBar()->addAction(QStringLiteral("Beenden"));
-  quitAction->setObjectName(QStringLiteral("mnuEnde_1"));
-  connectCommand(quitAction, &QAction::triggered, &MainForm::mnuEnde_Click);
+QLineEdit* MainWindow::cell(CellIndex index) const {
+  return static_cast<QLineEdit*>(widgets_[static_cast<std::size_t>(cellControl(index))]);
+}
+
+void MainWindow::build(QWidget* client) {
+  for (int id = 0; id < kControlCount; ++id) {
+    const Control& c = control(id);
+    if (c.window != WindowName::Main || c.kind == ControlKind::Window) continue;
+    if (c.kind == ControlKind::MenuItem) {
+      QAction* item = menuBar()->addAction(qString(c.caption));
+      item->setObjectName(QString::fromStdString(kalmotre::objectName(id)));
+      connect(item, &QAction::triggered, this, [this, id] { apply(midEnd_.click(id)); });
+      actions_[static_cast<std::size_t>(id)] = item;
+      continue;
+    }
+    widgets_[static_cast<std::size_t>(id)] = buildWidget(id, client);
+  }
+  setTabOrderFromTable();
+  updateLevelTabStops();
+
   // In keyboard mode (Alt) the chosen item stands out, so Return never acts on an unseen choice.
   menuBar()->setStyleSheet(
       QStringLiteral("QMenuBar::item { padding: 2px 6px; background: transparent; }"
                      "QMenuBar::item:selected { background: palette(highlight); color: "
                      "palette(highlighted-text); }"));
-
-  // Keys players expect, beside the captions: Ctrl+N makes a new puzzle, Ctrl+Q quits.
-  auto* newPuzzle = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
-  newPuzzle->setObjectName(QStringLiteral("shortcutNew"));
-  connectCommand(newPuzzle, &QShortcut::activated, &MainForm::btnGO_Click);
-  auto* quitKeys = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
-  quitKeys->setObjectName(QStringLiteral("shortcutQuit"));
-  connectCommand(quitKeys, &QShortcut::activated, &MainForm::mnuEnde_Click);
-}
-
-template <typename Sender, typename Signal>
-void MainWindow::connectCommand(Sender* sender, Signal signal, void (MainForm::*handler)()) {
-  connect(sender, signal, this,
-          [this, handler] { runCommand([this, handler] { (form_.*handler)(); }); });
-}
-
-void MainWindow::runCommand(const std::function<void()>& command) {
-  command();
-  refresh();
-}
-
-void MainWindow::buildControls(QWidget* client) {
-  buildHelpArea(client);
-
-  btnGO_ = new WrappingButton(QStringLiteral("Erzeuge neues Sodoku"), client);
-  btnGO_->setObjectName(QStringLiteral("btnGO"));
-  btnGO_->setGeometry(twipsRect(2355, 0, 1560, 630));
-  connectCommand(btnGO_, &QPushButton::clicked, &MainForm::btnGO_Click);
-
-  btnLoesung_ = new WrappingButton(QStringLiteral("Computer soll Lösung suchen"), client);
-  btnLoesung_->setObjectName(QStringLiteral("btnLoesung"));
-  btnLoesung_->setGeometry(twipsRect(4035, 0, 1575, 630));
-  btnLoesung_->setToolTip(QStringLiteral("Nur als letzte Möglichkeit gedacht!"));
-  connectCommand(btnLoesung_, &QPushButton::clicked, &MainForm::btnLoesung_Click);
-
-  btnZur_ = new WrappingButton(QStringLiteral("Spiel neu beginnen"), client);
-  btnZur_->setObjectName(QStringLiteral("BtnZur"));
-  btnZur_->setGeometry(twipsRect(4545, 660, 960, 630));
-  setFixedBackground(btnZur_, QPalette::Button, roles::kRestartButton, QPalette::ButtonText);
-  // A flat face in every style and theme; the border and the focus frame stay visible.
-  btnZur_->setStyleSheet(
-      QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid #707070;"
-                     " border-radius: 2px; }"
-                     "QPushButton:focus { border: 2px solid #1e4fa0; }"
-                     "QPushButton:pressed { background-color: %3; }")
-          .arg(toQColor(roles::kRestartButton, {}).name(),
-               toQColor(roles::kTextOnFixedBackground, {}).name(),
-               toQColor(roles::kRestartButton, {}).darker(115).name()));
-  connectCommand(btnZur_, &QPushButton::clicked, &MainForm::BtnZur_Click);
-
-  QLabel* level =
-      makeLabel("Label5", QStringLiteral("Level"), client, twipsRect(2520, 960, 855, 375));
-  level->setFont(arial(9.75, true));
-
-  // One option per level, 240 twips apart, in the order of the level table.
-  QWidget* previous = btnLoesung_;
-  setTabOrder(btnGO_, btnLoesung_);
-  for (std::size_t k = 0; k < kLevels.size(); ++k) {
-    const LevelInfo& info = kLevels[k];
-    auto* option = new QRadioButton(
-        QString::fromUtf8(info.caption.data(), static_cast<qsizetype>(info.caption.size())),
-        client);
-    option->setObjectName(indexedName("optLevel", static_cast<int>(k)));
-    option->setGeometry(twipsRect(3360, 840 + 240 * static_cast<int>(k), 1110, 225));
-    option->setChecked(info.level == form_.ui().level);
-    connect(option, &QRadioButton::toggled, this, [this, level = info.level](bool checked) {
-      if (checked) runCommand([this, level] { form_.playerChoseLevel(level); });
-      updateLevelTabStops();
-    });
-    setTabOrder(previous, option);
-    previous = option;
-    levelOptions_[k] = option;
-  }
-  updateLevelTabStops();
-
-  buildBoard(client);
-  buildRightPanel(client);
-
-  frame2_ = new QGroupBox(client);
-  frame2_->setObjectName(QStringLiteral("Frame2"));
-  frame2_->setGeometry(twipsRect(60, 1305, 5415, 5385));
-  frame2_->setAutoFillBackground(true);
-  QLabel* thinking = makeLabel("Label1", QString::fromUtf8(kThinkingText), frame2_,
-                               twipsRect(240, 4920, 4935, 390));
-  thinking->setAlignment(Qt::AlignCenter);
-  thinking->setFont(arial(15.75, true));
-  frame2_->hide();
-  frame2_->raise();
-}
-
-void MainWindow::buildHelpArea(QWidget* client) {
-  auto* frame1 = new CaptionedFrame(QStringLiteral("Hilfebereich"), client);
-  frame1->setObjectName(QStringLiteral("Frame1"));
-  frame1->setGeometry(twipsRect(0, 0, 2175, 1215));
-  frame1->setToolTip(QStringLiteral("Hast Du das nötig ?"));
-  setFixedBackground(frame1, QPalette::Window, roles::kHelpArea, QPalette::WindowText);
-  frame1->setAutoFillBackground(true);
-  struct Caption {
-    const char* name;
-    const char* text;
-    QRect geometry;
-  };
-  const Caption captions[] = {
-      {"Label2_0", "Zeige die Möglichkeiten: ", twipsRect(210, 270, 1755, 210)},
-      {"Label3", "für die Zahl", twipsRect(240, 540, 855, 285)},
-      {"Label4", "Nächste Zahl", twipsRect(240, 840, 960, 210)},
-  };
-  for (const Caption& c : captions) {
-    QLabel* label = makeLabel(c.name, QString::fromUtf8(c.text), frame1, c.geometry);
-    setColor(label, QPalette::Window, roles::kHelpArea);
-    label->setAutoFillBackground(true);
-    label->adjustSize();
-  }
-
-  txtShow_ = new QLineEdit(QString::fromUtf8(kStartShowText), client);
-  txtShow_->setObjectName(QStringLiteral("txtShow"));
-  txtShow_->setGeometry(twipsRect(1320, 480, 255, 315));
-  // One character, which may take two UTF-16 units; the core keeps whole characters only.
-  txtShow_->setMaxLength(2);
-  txtShow_->setAlignment(Qt::AlignCenter);
-  txtShow_->setFont(arial(8.25, true));
-  txtShow_->setTextMargins(0, 0, 0, 0);
-  setFixedBackground(txtShow_, QPalette::Base, roles::kChosenDigitBox, QPalette::Text);
-  connect(txtShow_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    // A refused edit is undone by the refresh, which shows the core's text again.
-    runCommand([this, &text] { form_.playerEditedShowText(text.toStdString()); });
-  });
-
-  btnPlus_ = new QPushButton(QStringLiteral("+"), client);
-  btnPlus_->setObjectName(QStringLiteral("btnPlus"));
-  btnPlus_->setGeometry(twipsRect(1320, 840, 255, 285));
-  btnPlus_->setFont(arial(12, true));
-  connectCommand(btnPlus_, &QPushButton::clicked, &MainForm::btnPlus_Click);
-
-  // They belong to the window, not to the frame, yet lie inside it: drawn above it.
-  txtShow_->raise();
-  btnPlus_->raise();
-}
-
-void MainWindow::buildBoard(QWidget* client) {
-  for (CellIndex i = 0; i < kCells; ++i) {
-    auto* cell = new QLineEdit(client);
-    cell->setObjectName(indexedName("txtZahl", i));
-    cell->setGeometry(twipsRect(kCellLefts[static_cast<std::size_t>(columnOf(i))],
-                                kCellTops[static_cast<std::size_t>(rowOf(i))], 600, 600));
-    cell->setAlignment(Qt::AlignCenter);
-    cell->setFont(arial(20.25, true));
-    cell->setTextMargins(0, 0, 0, 0);
-    cell->setMaxLength(knobs::kCellTextLimit);
-    cell->installEventFilter(this);
-    connect(cell, &QLineEdit::textEdited, this, [this, i](const QString& text) {
-      // The widget shows the typed text now. The refresh compares the core's text with it, so
-      // a refused edit (a clue, or the form is busy) is put back.
-      const std::string typed = text.toStdString();
-      shown_[static_cast<std::size_t>(i)].text = typed;
-      shown_[static_cast<std::size_t>(i)].described = false;
-      runCommand([this, i, &typed] { form_.playerEditedCell(i, typed); });
-      forgetEditHistory(cells_[static_cast<std::size_t>(i)]);
-    });
-    cells_[static_cast<std::size_t>(i)] = cell;
+  // Keys players expect, beside the captions; the mid end says what they do.
+  for (const auto& [key, name] : {std::pair{Qt::Key_N, "n"}, std::pair{Qt::Key_Q, "q"}}) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), this);
+    shortcut->setObjectName(QStringLiteral("shortcut_%1").arg(QLatin1String(name)));
+    connect(shortcut, &QShortcut::activated, this,
+            [this, name] { apply(midEnd_.key(kNoControl, name, modifiers::kControl)); });
   }
 }
 
-void MainWindow::buildRightPanel(QWidget* client) {
-  auto* shape = new QFrame(client);
-  shape->setObjectName(QStringLiteral("Shape1"));
-  shape->setGeometry(twipsRect(5760, 1230, 2700, 2700));
-  shape->setFrameStyle(QFrame::Box | QFrame::Plain);
-  setColor(shape, QPalette::WindowText, roles::kHelpGridFrame);
-
-  for (CellIndex i = 0; i < kCells; ++i) {
-    QLabel* label = makeLabel("", QString::number(i % 9 + 1), client,
-                              twipsRect(kHelpLefts[static_cast<std::size_t>(columnOf(i))],
-                                        kHelpTops[static_cast<std::size_t>(rowOf(i))], 300, 300));
-    label->setObjectName(indexedName("lblZahl", i));
-    label->setAlignment(Qt::AlignCenter);
-    setColor(label, QPalette::Window, roles::kHelpGrid.background);
-    setColor(label, QPalette::WindowText, roles::kHelpGrid.text);
-    label->hide();
-    helpLabels_[static_cast<std::size_t>(i)] = label;
-    shownHelp_[static_cast<std::size_t>(i)] = label->text().toStdString();
+QWidget* MainWindow::buildWidget(int id, QWidget* client) {
+  const Control& c = control(id);
+  QWidget* parent =
+      c.container == ids::kMainWindow ? client : widgets_[static_cast<std::size_t>(c.container)];
+  const ControlState design = designState(id);
+  QWidget* widget = nullptr;
+  switch (c.kind) {
+    case ControlKind::Frame: {
+      QGroupBox* frame = c.caption.empty() ? new QGroupBox(parent)
+                                           : new CaptionedFrame(qString(c.caption), parent);
+      frame->setAutoFillBackground(true);
+      widget = frame;
+      break;
+    }
+    case ControlKind::Label:
+    case ControlKind::HelpLabel:
+      widget = new QLabel(QString::fromStdString(design.text), parent);
+      break;
+    case ControlKind::TextBox:
+    case ControlKind::Cell: {
+      auto* box = new QLineEdit(QString::fromStdString(design.text), parent);
+      box->setTextMargins(0, 0, 0, 0);
+      // A character outside the Basic Multilingual Plane takes two UTF-16 units; the core keeps
+      // whole characters only.
+      box->setMaxLength(2 * c.maxLength);
+      connect(box, &QLineEdit::textEdited, this, [this, id, box](const QString& text) {
+        apply(midEnd_.edit(id, text.toStdString()));
+        forgetEditHistory(box);
+      });
+      if (c.kind == ControlKind::Cell) box->installEventFilter(this);
+      widget = box;
+      break;
+    }
+    case ControlKind::Button: {
+      QPushButton* button = c.wordWrap ? new WrappingButton(qString(c.caption), parent)
+                                       : new QPushButton(qString(c.caption), parent);
+      connect(button, &QPushButton::clicked, this, [this, id] { apply(midEnd_.click(id)); });
+      widget = button;
+      break;
+    }
+    case ControlKind::Option: {
+      auto* option = new QRadioButton(qString(c.caption), parent);
+      option->setChecked(design.checked);
+      connect(option, &QRadioButton::toggled, this, [this, id](bool checked) {
+        if (checked) apply(midEnd_.click(id));
+        updateLevelTabStops();
+      });
+      widget = option;
+      break;
+    }
+    case ControlKind::Shape: {
+      auto* shape = new QFrame(parent);
+      shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+      widget = shape;
+      break;
+    }
+    default:
+      widget = new QWidget(parent);
+      break;
   }
-
-  lblFrei_ = makeLabel("lblFrei", QString::fromUtf8(kFreeCellsPrefix), client,
-                       twipsRect(5805, 4065, 1350, 225));
+  describeWidget(widget, id);
+  // A button with a fixed face colour is flat in every style and theme; its border and the focus
+  // frame stay visible.
+  if (c.kind == ControlKind::Button && c.background != kThemeColor) {
+    widget->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid #707070;"
+                       " border-radius: 2px; }"
+                       "QPushButton:focus { border: 2px solid #1e4fa0; }"
+                       "QPushButton:pressed { background-color: %3; }")
+            .arg(toQColor(c.background, {}).name(), toQColor(c.foreground, {}).name(),
+                 toQColor(c.background, {}).darker(115).name()));
+  }
+  if (!design.visible) widget->hide();
+  return widget;
 }
 
-void MainWindow::showCell(CellIndex index) {
-  const Board& board = form_.game().board;
-  QLineEdit* cell = cells_[static_cast<std::size_t>(index)];
-  ShownCell& shown = shown_[static_cast<std::size_t>(index)];
-  // Only what differs from what the widget shows is touched: a palette costs microseconds.
-  const bool textChanged = shown.text != board.text(index);
-  if (textChanged) {
-    shown.text = board.text(index);
-    cell->setText(QString::fromStdString(board.text(index)));
-  }
-  const CellLook look{board.background(index), board.foreground(index)};
-  if (shown.look != look) {
-    shown.look = look;
-    QPalette palette = cell->palette();
-    palette.setColor(QPalette::Base, toQColor(look.background, palette));
-    palette.setColor(QPalette::Text, toQColor(look.text, palette));
-    cell->setPalette(palette);
-  }
-  const bool readOnly = board.locked(index) || form_.ui().busy;
-  if (cell->isReadOnly() != readOnly) cell->setReadOnly(readOnly);
-  if (textChanged || !shown.described || shown.locked != board.locked(index)) {
-    shown.locked = board.locked(index);
-    shown.described = true;
-    describeCell(cell, board, index);
-  }
-}
-
-void MainWindow::refresh() {
-  ++refreshCount_;
-  const InterfaceState& ui = form_.ui();
-  for (CellIndex i = 0; i < kCells; ++i) {
-    showCell(i);
-    // The help grid's captions change only with a new grid: converted only on a change.
-    const std::string caption = form_.lblZahl(i);
-    std::string& shown = shownHelp_[static_cast<std::size_t>(i)];
-    if (shown != caption) {
-      shown = caption;
-      helpLabels_[static_cast<std::size_t>(i)]->setText(QString::fromStdString(caption));
+void MainWindow::setTabOrderFromTable() {
+  std::vector<int> order;
+  for (int id = 0; id < kControlCount; ++id) {
+    if (control(id).tabIndex >= 0 && widgets_[static_cast<std::size_t>(id)] != nullptr) {
+      order.push_back(id);
     }
   }
-  const QString free = QString::fromStdString(form_.lblFrei());
-  if (lblFrei_->text() != free) lblFrei_->setText(free);
-  const QString show = QString::fromStdString(ui.chosenDigit);
-  if (txtShow_->text() != show) txtShow_->setText(show);
-  if (txtShow_->isReadOnly() != ui.busy) txtShow_->setReadOnly(ui.busy);
-  if (frame2_->isHidden() == ui.thinking) frame2_->setVisible(ui.thinking);
-  carryOut(form_.takeRequests());
-}
-
-void MainWindow::carryOut(const Requests& requests) {
-  if (requests.splash) showSplash();
-  if (requests.focus != kNoCell) focusCell(requests.focus);
-  if (requests.quit) quit();
-}
-
-CellIndex MainWindow::cellIndexOf(const QObject* object) const {
-  for (CellIndex i = 0; i < kCells; ++i) {
-    if (cells_[static_cast<std::size_t>(i)] == object) return i;
+  std::sort(order.begin(), order.end(),
+            [](int a, int b) { return control(a).tabIndex < control(b).tabIndex; });
+  for (std::size_t k = 1; k < order.size(); ++k) {
+    setTabOrder(widgets_[static_cast<std::size_t>(order[k - 1])],
+                widgets_[static_cast<std::size_t>(order[k])]);
   }
-  return kNoCell;
+}
+
+void MainWindow::updateLevelTabStops() {
+  // Tab stops on the selected option only, as on other desktops; a click still selects either.
+  for (std::size_t k = 0; k < kLevels.size(); ++k) {
+    auto* option = static_cast<QRadioButton*>(
+        widgets_[static_cast<std::size_t>(optionControl(static_cast<int>(k)))]);
+    if (option == nullptr) continue;
+    option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+}
+
+void MainWindow::apply(const ChangeList& list) {
+  if (!list.changes.empty() || list.focus != kNoControl || list.resume || list.quit ||
+      !list.openAddress.empty()) {
+    ++refreshCount_;
+  }
+  for (const Change& change : list.changes) applyChange(change);
+  if (list.focus != kNoControl) {
+    auto* box = static_cast<QLineEdit*>(widgets_[static_cast<std::size_t>(list.focus)]);
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+  }
+  if (!list.openAddress.empty()) {
+    const QString address = QString::fromStdString(list.openAddress);
+    QTimer::singleShot(0, this, [this, address] { openWebPage(desktop_, address); });
+  }
+  if (list.resume) {
+    // The one event pass: the frame and the splash are painted, pending events handled (the
+    // game is busy meanwhile), then the generation goes on.
+    QCoreApplication::processEvents();
+    apply(midEnd_.resume());
+  }
+  if (list.quit) quit();
+}
+
+void MainWindow::applyChange(const Change& change) {
+  const Control& c = control(change.control);
+  if (c.window == WindowName::Splash) {
+    if (change.control == ids::kSplash && change.property == Property::Visible) {
+      if (change.value != 0) {
+        showSplash();
+      } else if (splash_) {
+        splash_->unload();
+        splash_ = nullptr;
+      }
+    } else if (splash_) {
+      splash_->applyChange(change);
+    }
+    return;
+  }
+  if (QWidget* widget = widgets_[static_cast<std::size_t>(change.control)]) {
+    applyToWidget(widget, c, change);
+  }
+}
+
+int MainWindow::controlOf(const QObject* object) const {
+  const auto found = std::find(widgets_.begin(), widgets_.end(), object);
+  return found == widgets_.end() ? kNoControl : static_cast<int>(found - widgets_.begin());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && cellIndexOf(watched) != kNoCell) {
-    // Arrow keys step across the board; the core moves the focus and validates the cell left.
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
-      if (const std::optional<FocusStep> step = focusStepOf(key->key())) {
-        runCommand([this, step] { form_.playerMovedFocus(*step); });
-        return true;
-      }
-    }
-  }
-  if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::FocusIn && type != QEvent::FocusOut) {
     return QMainWindow::eventFilter(watched, event);
   }
-  const CellIndex index = cellIndexOf(watched);
-  // The focus moves the window makes on request are the core's own: it knows of them already.
-  if (index == kNoCell || applyingFocus_) return QMainWindow::eventFilter(watched, event);
-  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-  // The window losing activation, a popup or the menu bar taking the keyboard: the cell keeps
-  // its place as the focused cell and nothing is validated.
-  const bool leavesWindow = reason == Qt::ActiveWindowFocusReason ||
-                            reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
-  if (event->type() == QEvent::FocusIn) {
-    form_.cellGotFocus(index);
+  const int id = controlOf(watched);
+  if (id == kNoControl) return QMainWindow::eventFilter(watched, event);
+  if (type == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const ChangeList list = midEnd_.key(id, keyName(*key).toStdString(), heldModifiers(*key));
+    apply(list);
+    if (list.keyTaken) return true;
+  } else if (type == QEvent::FocusIn) {
+    apply(midEnd_.focusIn(id));
     // Select after the mouse press has placed the caret, so a typed digit replaces the text.
-    QPointer<QLineEdit> cell = cells_[static_cast<std::size_t>(index)];
-    QTimer::singleShot(0, this, [cell] {
-      if (cell && cell->hasFocus()) cell->selectAll();
+    QPointer<QLineEdit> box = static_cast<QLineEdit*>(watched);
+    QTimer::singleShot(0, this, [box] {
+      if (box && box->hasFocus()) box->selectAll();
     });
-  } else if (!leavesWindow) {
-    runCommand([this, index] { form_.cellLostFocus(index); });
+  } else {
+    // The window losing activation, a popup or the menu bar taking the keyboard: the focus
+    // leaves the window, not the cell.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    const bool leftWindow = reason == Qt::ActiveWindowFocusReason ||
+                            reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
+    apply(midEnd_.focusOut(id, leftWindow ? FocusCause::LeftWindow : FocusCause::Player));
   }
   return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::focusCell(CellIndex cell) {
-  QLineEdit* widget = cells_[static_cast<std::size_t>(cell)];
-  applyingFocus_ = true;
-  widget->setFocus(Qt::OtherFocusReason);
-  applyingFocus_ = false;
-  widget->selectAll();
-}
-
 void MainWindow::showMessage(std::string_view text) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kTitle),
+  apply(midEnd_.changes());
+  QMessageBox box(QMessageBox::NoIcon, qString(kWindowTitle),
                   QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                   QMessageBox::Ok, this);
   box.exec();
 }
 
-void MainWindow::processPendingEvents() {
-  refresh();
-  QCoreApplication::processEvents();
-}
-
 void MainWindow::showSplash() {
-  // A window its countdown has closed is gone even while Qt has yet to delete it: load afresh.
-  if (!splash_ || splash_->isUnloaded()) {
-    splash_ = new SplashWindow(this);
-    connect(
-        splash_, &SplashWindow::webPageRequested, this,
-        [this] { openWebPage(desktop_, QString::fromLatin1(kMakerAddress)); },
-        Qt::QueuedConnection);
-  }
-  if (splash_->isVisible()) return;
+  splash_ = new SplashWindow(this);
+  connect(splash_, &SplashWindow::clicked, this, [this](int id) { apply(midEnd_.click(id)); });
+  connect(splash_, &SplashWindow::dropped, this, [this](int id) { apply(midEnd_.drop(id)); });
+  connect(splash_, &SplashWindow::ticked, this, [this](int id) { apply(midEnd_.timer(id)); });
   // Some platforms activate every window they show; the player keeps typing into the board.
   const bool wasActive = isActiveWindow();
   splash_->show();
@@ -464,7 +321,7 @@ void MainWindow::showSplash() {
 }
 
 void MainWindow::quit() {
-  if (splash_) splash_->close();
+  if (splash_) splash_->unload();
   quitting_ = true;
   close();
   quitting_ = false;
@@ -475,17 +332,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // The close button is "Beenden": during a command's event pass it waits for the command.
   if (!quitting_) {
     event->ignore();
-    runCommand([this] { form_.mnuEnde_Click(); });
+    apply(midEnd_.close());
     return;
   }
   QMainWindow::closeEvent(event);
-}
-
-void MainWindow::updateLevelTabStops() {
-  // Tab stops on the selected option only, as on other desktops; a click still selects either.
-  for (QRadioButton* option : levelOptions_) {
-    option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-  }
 }
 
 }  // namespace kalmotre::app

@@ -1,21 +1,17 @@
-// frmStart: the game's main window. It shows the core's MainForm and forwards the player's doings.
+// frmStart: the game's main window. It builds its widgets from the control table, applies the
+// mid end's change lists and reports what the player does.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
-#include <functional>
-#include <string>
+#include <vector>
 
 #include "app/splash_window.h"
-#include "input/main_form.h"
-#include "input/window_port.h"
+#include "midend/mid_end.h"
+#include "midend/window_port.h"
 
 class QAction;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace kalmotre::app {
@@ -28,72 +24,44 @@ class MainWindow final : public QMainWindow, public WindowPort {
   MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop);
   ~MainWindow() override;
 
-  MainForm& form() { return form_; }
-  QLineEdit* cell(CellIndex index) const { return cells_[static_cast<std::size_t>(index)]; }
+  MidEnd& midEnd() { return midEnd_; }
+  MainForm& form() { return midEnd_.form(); }
+  QLineEdit* cell(CellIndex index) const;
   // The splash window while it is open, else null.
   SplashWindow* splash() const { return splash_; }
 
-  // Brings every widget in line with the core (only what differs from what it shows is
-  // touched), then carries out what the commands asked for: the splash window, the focus, quit.
-  void refresh();
-  // How many refreshes there have been: one per command, and one in generation's event pass.
+  // Shows what the list says changed, then does what it asks: focus, the maker's page, the one
+  // event pass of a generation (and its second half), quitting.
+  void apply(const ChangeList& list);
+  // Shows what changed without an event (a test that set up a position).
+  void refresh() { apply(midEnd_.changes()); }
+  // How many change lists that changed something have been applied: one per command, and one
+  // more for a generation's second half.
   int refreshCount() const { return refreshCount_; }
+
+  // WindowPort: the modal message, over the board as the command has left it so far.
+  void showMessage(std::string_view text) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
- public:
-  // WindowPort: what a command needs of the window while it runs.
-  void showMessage(std::string_view text) override;
-  void processPendingEvents() override;
-
  private:
-  void buildControls(QWidget* client);
-  void buildHelpArea(QWidget* client);
-  void buildBoard(QWidget* client);
-  void buildRightPanel(QWidget* client);
-  void buildMenu();
-  // Every command of the window goes through here: the form handles it, then the widgets are
-  // brought in line once.
-  void runCommand(const std::function<void()>& command);
-  template <typename Sender, typename Signal>
-  void connectCommand(Sender* sender, Signal signal, void (MainForm::*handler)());
+  void build(QWidget* client);
+  QWidget* buildWidget(int id, QWidget* client);
+  void setTabOrderFromTable();
+  void applyChange(const Change& change);
   void updateLevelTabStops();
-  void showCell(CellIndex index);
-  void carryOut(const Requests& requests);
-  void focusCell(CellIndex cell);
   void showSplash();
   void quit();
-  CellIndex cellIndexOf(const QObject* object) const;
+  int controlOf(const QObject* object) const;
 
-  MainForm form_;
+  MidEnd midEnd_;
   DesktopPort& desktop_;
-  // The draw state: what each cell widget shows, so a refresh touches only what differs. The
-  // first refresh paints everything.
-  struct ShownCell {
-    std::string text;
-    CellLook look{Color{0xFFFFFFFFu}, Color{0xFFFFFFFFu}};
-    bool locked = false;
-    bool described = false;
-  };
-
-  std::array<QLineEdit*, kCells> cells_{};
-  std::array<ShownCell, kCells> shown_{};
-  std::array<QLabel*, kCells> helpLabels_{};
-  std::array<std::string, kCells> shownHelp_{};  // the captions the help labels show
-  QPushButton* btnGO_ = nullptr;
-  QPushButton* btnLoesung_ = nullptr;
-  QPushButton* btnZur_ = nullptr;
-  QPushButton* btnPlus_ = nullptr;
-  std::array<QRadioButton*, kLevels.size()> levelOptions_{};
-  QLineEdit* txtShow_ = nullptr;
-  QLabel* lblFrei_ = nullptr;
-  QGroupBox* frame2_ = nullptr;
+  std::vector<QWidget*> widgets_;  // by control id; null for the splash window's and menu items
+  std::vector<QAction*> actions_;  // the menu items, by control id
   QPointer<SplashWindow> splash_;
   int refreshCount_ = 0;
-  // The window is moving the focus as a command asked: the focus events that brings are its own.
-  bool applyingFocus_ = false;
   bool quitting_ = false;
 };
 

@@ -1,4 +1,4 @@
-// Layout and events of the splash window; the counting itself is SplashCountdown's.
+// The splash window's widgets from the control table, and the events it reports.
 #include "app/splash_window.h"
 
 #include <QCloseEvent>
@@ -8,12 +8,9 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
-#include "app/accessible_names.h"
-#include "app/fonts.h"
-#include "app/qt_colors.h"
-#include "app/twips.h"
-#include "board/color.h"
+#include "app/controls_qt.h"
 
 namespace kalmotre::app {
 
@@ -49,80 +46,45 @@ Qt::WindowFlags splashFlags() {
 
 }  // namespace
 
-SplashWindow::SplashWindow(QWidget* owner) : QWidget(owner, splashFlags()) {
-  setObjectName(QStringLiteral("frmSplash"));
+SplashWindow::SplashWindow(QWidget* owner)
+    : QWidget(owner, splashFlags()), widgets_(kControlCount, nullptr) {
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);
-  setFixedSize(twips(7380), twips(4245));
-  QPalette background = palette();
-  background.setColor(QPalette::Window, toQColor(roles::kSplash, background));
-  background.setColor(QPalette::WindowText, toQColor(roles::kTextOnFixedBackground, background));
-  setPalette(background);
-  setAutoFillBackground(true);
-  setFont(arial(8.25, false));
+  const Control& self = control(ids::kSplash);
+  setFixedSize(twips(self.rect.width), twips(self.rect.height));
+  setFont(qFont(Font{}));
+  describeWidget(this, ids::kSplash);
 
-  frame_ = new DropFrame(this);
-  frame_->setObjectName(QStringLiteral("Frame1"));
-  frame_->setGeometry(twipsRect(150, 60, 7080, 4050));
-  connect(frame_, &DropFrame::dropped, this, &SplashWindow::webPageRequested);
-
-  addLabel("lblCompanyProduct", QStringLiteral("Willkommen zu Tavuro"),
-           twipsRect(1080, 120, 4080, 435), 18, true);
-  addLabel("lblProductName", QStringLiteral("Professional"), twipsRect(1080, 600, 3075, 615), 26.25,
-           true);
-  QLabel* platform =
-      addLabel("lblPlatform", QStringLiteral("Freeware – Weitergabe kostenlos erlaubt"),
-               twipsRect(1080, 1200, 5865, 285), 12, true);
-  platform->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  QLabel* version = addLabel("lblVersion", QStringLiteral("Version 2.2"),
-                             twipsRect(5595, 2250, 1275, 285), 12, true);
-  version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  // Right-aligned labels sized to their text keep their right edge.
-  for (QLabel* label : {platform, version}) {
-    const int right = label->geometry().right();
-    label->adjustSize();
-    label->move(right - label->width() + 1, label->y());
+  for (int id = ids::kSplash + 1; id < kControlCount; ++id) {
+    const Control& c = control(id);
+    if (c.window != WindowName::Splash) continue;
+    if (c.kind == ControlKind::Timer) {
+      timer_ = new QTimer(this);
+      timer_->setObjectName(QString::fromStdString(kalmotre::objectName(id)));
+      timer_->setInterval(c.maxLength);
+      connect(timer_, &QTimer::timeout, this, [this, id] { emit ticked(id); });
+      continue;
+    }
+    QWidget* parent =
+        c.container == ids::kSplash ? this : widgets_[static_cast<std::size_t>(c.container)];
+    QWidget* widget = nullptr;
+    if (c.kind == ControlKind::Frame) {
+      auto* frame = new DropFrame(parent);
+      connect(frame, &DropFrame::dropped, this, [this, id] { emit dropped(id); });
+      widget = frame;
+    } else if (c.kind == ControlKind::Image) {
+      auto* logo = new QLabel(parent);
+      logo->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
+      logo->setScaledContents(true);
+      widget = logo;
+    } else {
+      widget = new QLabel(QString::fromStdString(designCaption(id)), parent);
+    }
+    describeWidget(widget, id);
+    if (c.link) widget->installEventFilter(this);
+    widgets_[static_cast<std::size_t>(id)] = widget;
   }
-  for (const char* name : {"lblCompanyProduct", "lblProductName"}) {
-    findChild<QLabel*>(QString::fromLatin1(name))->adjustSize();
-  }
-
-  imgLogo_ = new QLabel(frame_);
-  imgLogo_->setObjectName(QStringLiteral("imgLogo"));
-  imgLogo_->setGeometry(twipsRect(120, 1680, 4815, 915));
-  imgLogo_->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
-  imgLogo_->setScaledContents(true);
-  imgLogo_->setCursor(Qt::PointingHandCursor);
-  imgLogo_->installEventFilter(this);
-
-  addLabel("lblCopyright", QStringLiteral("Copyright"), twipsRect(4560, 2715, 2415, 255), 8.25,
-           false);
-  lblCompany_ =
-      addLabel("lblCompany", QStringLiteral("Tavuro im Netz: tavuro.example – bitte hier klicken!"),
-               twipsRect(4575, 2970, 1485, 930), 8.25, false);
-  lblCompany_->setFrameStyle(QFrame::Box | QFrame::Plain);
-  lblCompany_->setWordWrap(true);
-  lblCompany_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lblCompany_->setCursor(Qt::PointingHandCursor);
-  lblCompany_->installEventFilter(this);
-
-  countdownLabel_ = addLabel("Label1", QString::fromUtf8(kCountdownDesignText),
-                             twipsRect(840, 3120, 3255, 855), 13.5, true);
-  QFont sansSerif = countdownLabel_->font();
-  sansSerif.setFamily(QStringLiteral("MS Sans Serif"));
-  countdownLabel_->setFont(sansSerif);
-  countdownLabel_->setWordWrap(true);
-  countdownLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-  nameSplashControls(this);
-
-  countdown_.load();
-  timer_ = new QTimer(this);
-  timer_->setObjectName(QStringLiteral("Timer1"));
-  timer_->setInterval(1000);
-  connect(timer_, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
-  timer_->start();
 
   // Centred on the screen; on Wayland, where a program cannot place its windows on the screen,
   // centred over the main window.
@@ -133,33 +95,38 @@ SplashWindow::SplashWindow(QWidget* owner) : QWidget(owner, splashFlags()) {
   }
 }
 
-QLabel* SplashWindow::addLabel(const char* name, const QString& text, QRect geometry,
-                               double pointSize, bool bold) {
-  auto* label = new QLabel(text, frame_);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(geometry);
-  label->setFont(arial(pointSize, bold));
-  return label;
-}
-
-void SplashWindow::Timer1_Timer() {
-  const SplashCountdown::Tick tick = countdown_.tick();
-  if (tick.close) {
-    timer_->stop();
-    close();
+void SplashWindow::applyChange(const Change& change) {
+  if (change.control == ids::kTimer1 && change.property == Property::Running) {
+    if (change.value != 0) {
+      timer_->start();
+    } else {
+      timer_->stop();
+    }
     return;
   }
-  countdownLabel_->setText(QString::fromStdString(tick.text));
+  if (QWidget* widget = widgets_[static_cast<std::size_t>(change.control)]) {
+    applyToWidget(widget, control(change.control), change);
+  }
+}
+
+void SplashWindow::unload() {
+  unloading_ = true;
+  timer_->stop();
+  close();
+}
+
+int SplashWindow::controlOf(const QObject* object) const {
+  const auto found = std::find(widgets_.begin(), widgets_.end(), object);
+  return found == widgets_.end() ? kNoControl : static_cast<int>(found - widgets_.begin());
 }
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
-  const bool onLink = watched == imgLogo_ || watched == lblCompany_;
   const QEvent::Type type = event->type();
-  const bool leftButton = onLink &&
-                          (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+  const bool leftButton = (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
                            type == QEvent::MouseButtonDblClick) &&
                           static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-  if (!leftButton) return QWidget::eventFilter(watched, event);
+  const int id = controlOf(watched);
+  if (!leftButton || id == kNoControl) return QWidget::eventFilter(watched, event);
   // A click opens the page on its release; a double-click (press, release, double-click,
   // release) is one click, so the release after the double-click event opens nothing.
   if (type == QEvent::MouseButtonPress) {
@@ -169,14 +136,18 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
   } else if (swallowRelease_) {
     swallowRelease_ = false;
   } else {
-    emit webPageRequested();
+    emit clicked(id);
   }
   return true;
 }
 
 void SplashWindow::closeEvent(QCloseEvent* event) {
-  unloaded_ = true;
-  timer_->stop();
+  // The window closes when its count ends or the game quits; it has no close button, and a
+  // window manager's close key leaves it to count on.
+  if (!unloading_) {
+    event->ignore();
+    return;
+  }
   QWidget::closeEvent(event);
 }
 

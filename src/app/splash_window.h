@@ -1,10 +1,13 @@
-// frmSplash: the logo window that comes up with every new puzzle, counts down and closes itself.
+// frmSplash: the logo window that comes up with every new puzzle. It is built from the control
+// table, shows what the mid end's change lists say and reports clicks, drops and timer ticks;
+// the counting is the mid end's.
 #pragma once
 
 #include <QGroupBox>
 #include <QWidget>
+#include <vector>
 
-#include "input/splash_countdown.h"
+#include "midend/change_list.h"
 
 class QLabel;
 class QTimer;
@@ -29,35 +32,33 @@ class DropFrame : public QGroupBox {
 class SplashWindow : public QWidget {
   Q_OBJECT
  public:
-  // Loads the window: fresh countdown, timer running. It deletes itself when it closes.
+  // Builds the window from the table; its timer runs once the mid end asks. It deletes itself
+  // when it is unloaded.
   explicit SplashWindow(QWidget* owner);
 
-  const SplashCountdown& countdown() const { return countdown_; }
-  // Closed by its countdown or by quitting; it deletes itself soon and must not be shown again.
-  bool isUnloaded() const { return unloaded_; }
-  // One tick of Timer1: the next countdown line, or closing at the seventh.
-  void Timer1_Timer();
+  void applyChange(const Change& change);
+  // Closes the window for good, as the mid end or quitting asks.
+  void unload();
+  // One tick of Timer1, reported to the mid end.
+  void Timer1_Timer() { emit ticked(ids::kTimer1); }
   QTimer* timer() const { return timer_; }
 
  signals:
-  // The logo or the maker line was clicked, or something was dropped onto the frame.
-  void webPageRequested();
+  // The logo or the maker line was clicked.
+  void clicked(int control);
+  void dropped(int control);
+  void ticked(int control);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QLabel* addLabel(const char* name, const QString& text, QRect geometry, double pointSize,
-                   bool bold);
+  int controlOf(const QObject* object) const;
 
-  SplashCountdown countdown_;
-  DropFrame* frame_ = nullptr;
-  QLabel* imgLogo_ = nullptr;
-  QLabel* lblCompany_ = nullptr;
-  QLabel* countdownLabel_ = nullptr;
+  std::vector<QWidget*> widgets_;  // by control id; null for the main window's
   QTimer* timer_ = nullptr;
-  bool unloaded_ = false;
+  bool unloading_ = false;
   // The release that ends a double-click is not a second click.
   bool swallowRelease_ = false;
 };

@@ -5,15 +5,6 @@
 
 namespace kalmotre {
 
-void resetBoard(GameState& game) {
-  for (CellIndex cell = 0; cell < kCells; ++cell) {
-    game.solution[cell] = 0;
-    game.givens[cell] = 0;
-    game.board.setText(cell, "");
-    game.board.setLook(cell, roles::kClue);
-  }
-}
-
 void showSolution(GameState& game) {
   for (CellIndex i = 0; i < kCells; ++i) {
     game.board.setText(i, std::to_string(game.solution[i]));

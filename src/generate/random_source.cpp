@@ -36,15 +36,4 @@ double ScriptedRandomSource::draw() {
   return draws_[position_++];
 }
 
-double SystemClock::secondsSinceMidnight() {
-  using namespace std::chrono;
-  const auto now = system_clock::now();
-  const std::time_t t = system_clock::to_time_t(now);
-  std::tm local{};
-  localtime_r(&t, &local);
-  const auto fraction = duration_cast<microseconds>(now.time_since_epoch()) % seconds(1);
-  return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +
-         static_cast<double>(fraction.count()) / 1e6;
-}
-
 }  // namespace kalmotre

@@ -1,7 +1,7 @@
 // Free-cell counting: a free cell is one whose value is 0.
 #include "input/free_cells.h"
 
-#include "input/interface_state.h"
+#include "midend/interface_state.h"
 
 namespace kalmotre {
 

@@ -10,8 +10,8 @@
 #include "generate/level.h"
 #include "generate/random_source.h"
 #include "generate/shuffle.h"
-#include "input/main_form.h"
-#include "input/splash_countdown.h"
+#include "midend/main_form.h"
+#include "midend/splash_countdown.h"
 
 namespace kalmotre::web {
 

@@ -188,7 +188,7 @@ TEST_F(Layout, TheSplashWindowLaysOutItsFrame) {
   EXPECT_DOUBLE_EQ(countdown->font().pointSizeF(), 13.5);
   EXPECT_FALSE(splash.findChild<QLabel*>("imgLogo")->pixmap().isNull());
   EXPECT_EQ(splash.timer()->interval(), 1000);
-  EXPECT_TRUE(splash.timer()->isActive());
+  EXPECT_FALSE(splash.timer()->isActive()) << "it runs once the game asks";
 }
 
 }  // namespace

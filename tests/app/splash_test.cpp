@@ -7,7 +7,7 @@
 
 #include "app/splash_window.h"
 #include "app_fixture.h"
-#include "input/splash_countdown.h"
+#include "midend/splash_countdown.h"
 
 namespace kalmotre {
 namespace {
@@ -43,7 +43,7 @@ TEST_F(Splash, ANewPuzzleDoesNotRestartARunningCountButBringsItBackOnceClosed) {
   first->Timer1_Timer();
   QTest::mouseClick(widget("btnGO"), Qt::LeftButton);
   EXPECT_EQ(window->splash(), first.data());
-  EXPECT_EQ(first->countdown().tickCount(), 2);
+  EXPECT_EQ(window->midEnd().countdown().tickCount(), 2);
   EXPECT_EQ(first->findChild<QLabel*>("Label1")->text(), "noch 4 sec dann geht's weiter");
 
   for (int tick = 0; tick < 5; ++tick) first->Timer1_Timer();
@@ -57,7 +57,7 @@ TEST_F(Splash, ANewPuzzleDoesNotRestartARunningCountButBringsItBackOnceClosed) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_FALSE(first) << "the closed one is unloaded";
   ASSERT_NE(window->splash(), nullptr);
-  EXPECT_EQ(window->splash()->countdown().tickCount(), 0);
+  EXPECT_EQ(window->midEnd().countdown().tickCount(), 0);
   EXPECT_EQ(window->splash()->findChild<QLabel*>("Label1")->text(),
             "noch ~10 sec. dann geht's weiter");
 }

@@ -115,7 +115,7 @@ TEST(Generation, BothEnginesAndTheWindowMakeTheRecordedPuzzles) {
     }
     form.playerChoseLevel(row.level);
     clock.set(clockWithBits(row.seed));
-    form.btnGO_Click();
+    test::clickGenerate(form, window);
     ASSERT_EQ(test::boardLine(form.game().board), row.puzzle);
     ASSERT_EQ(oneLine(form.game().givens), row.puzzle) << "the clue record is the puzzle";
   }
@@ -138,7 +138,7 @@ TEST(Generation, RunsItsStepsInOrderAroundTheOneEventPass) {
     EXPECT_EQ(test::boardLine(form.game().board), oneLine(form.game().solution));
     EXPECT_EQ(form.lblZahl(0), std::to_string(form.game().solution[0]));
   };
-  form.btnGO_Click();
+  test::clickGenerate(form, window);
   EXPECT_EQ(window.eventPasses, 1);
   EXPECT_TRUE(window.messages.empty());
   EXPECT_TRUE(sawBoardCovered);
@@ -164,7 +164,7 @@ TEST(Generation, WithAllCountsZeroTheSolutionIsTheBaseGridAndTheDrawsAreExact) {
     SteppingClock clock;
     MainForm form(window, random, clock);
     form.playerChoseLevel(level.level);
-    EXPECT_THROW(form.btnGO_Click(), DrawsExhausted);
+    EXPECT_THROW(test::clickGenerate(form, window), DrawsExhausted);
     EXPECT_FALSE(form.ui().busy) << "an error never leaves the form busy";
     EXPECT_FALSE(form.ui().thinking);
   }
@@ -177,7 +177,7 @@ TEST(Generation, TheLevelIsReadAfterTheEventPass) {
   SteppingClock clock;
   MainForm form(window, random, clock);
   window.duringEvents = [&] { form.playerChoseLevel(Level::Leicht); };  // picked meanwhile
-  EXPECT_NO_THROW(form.btnGO_Click());
+  EXPECT_NO_THROW(test::clickGenerate(form, window));
   EXPECT_EQ(random.remaining(), 0u);
 }
 
@@ -253,7 +253,7 @@ TEST(Generation, ThousandsOfPuzzlesAreUniqueSolvableAndRestartable) {
     for (int seed = 0; seed < 1500; ++seed) {
       clock.set(seed + (level.randomPass ? 0.25 : 0.75));
       const long long before = random.drawCount();
-      form.btnGO_Click();
+      test::clickGenerate(form, window);
       const GameState& game = form.game();
       SCOPED_TRACE(testing::Message() << "seed " << seed << " " << level.caption << " "
                                       << test::boardLine(game.board));

@@ -3,7 +3,7 @@
 #include <random>
 
 #include "input/free_cells.h"
-#include "input/main_form.h"
+#include "midend/main_form.h"
 #include "support/fakes.h"
 
 namespace kalmotre {
@@ -58,7 +58,7 @@ TEST(Robustness, RandomPlayKeepsTheFormSound) {
       case 0:
         if (pick(20) == 0) {
           clock.set(step);
-          form.btnGO_Click();
+          test::clickGenerate(form, window);
         }
         break;
       case 1:

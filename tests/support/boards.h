@@ -9,7 +9,7 @@
 #include "board/one_line.h"
 #include "generate/clue_record.h"
 #include "input/free_cells.h"
-#include "input/main_form.h"
+#include "midend/main_form.h"
 
 namespace kalmotre::test {
 

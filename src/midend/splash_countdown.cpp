@@ -1,5 +1,5 @@
 // Countdown texts: a blank before a non-negative number, a minus sign before a negative one.
-#include "input/splash_countdown.h"
+#include "midend/splash_countdown.h"
 
 namespace kalmotre {
 

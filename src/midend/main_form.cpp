@@ -1,6 +1,6 @@
 // The handlers of the main window. Each is short: the rules live in board/, solve/, generate/
 // and input/; here they are put in the order the events need them.
-#include "input/main_form.h"
+#include "midend/main_form.h"
 
 #include "board/display.h"
 #include "generate/carving.h"
@@ -84,17 +84,26 @@ void MainForm::Form_Load() {
 
 void MainForm::btnGO_Click() {
   if (ui_.busy) return;
+  BusyScope busy(ui_);
+  ui_.possibilitiesOn = false;
+  random_.seed(clock_.secondsSinceMidnight());
+  game_.solution = shuffledGrid(random_);
+  showSolution(game_);
+  requests_.splash = true;
+  for (const std::string& fault : gridFaults(game_.solution)) window_.showMessage(fault);
+  ui_.thinking = true;
+  // The window paints the frame and the splash and handles its pending events once; then the
+  // carving goes on in resume(), `busy` still set.
+  requests_.resume = true;
+  resumePending_ = true;
+  busy.keepForResume();
+}
+
+void MainForm::resume() {
+  if (!resumePending_) return;
+  resumePending_ = false;
   {
     const BusyScope busy(ui_);
-    ui_.possibilitiesOn = false;
-    random_.seed(clock_.secondsSinceMidnight());
-    game_.solution = shuffledGrid(random_);
-    showSolution(game_);
-    requests_.splash = true;
-    for (const std::string& fault : gridFaults(game_.solution)) window_.showMessage(fault);
-    ui_.thinking = true;
-    window_.processPendingEvents();
-
     const Digits carved = carvePuzzle(game_.solution, boardDigits(), ui_.level, random_);
     for (CellIndex i = 0; i < kCells; ++i) {
       if (carved[static_cast<std::size_t>(i)] == 0) game_.board.setText(i, "");

@@ -32,22 +32,27 @@ struct Requests {
   CellIndex focus = kNoCell;  // put the keyboard focus into this cell
   bool splash = false;        // bring up the splash window
   bool quit = false;          // end the program at once, every window included
+  bool resume = false;        // show the state, let pending events run once, then resume()
 };
 
 // Holds `busy` for a scope: set on entry; on every way out, an exception's included, the
-// thinking frame is hidden and `busy` cleared.
+// thinking frame is hidden and `busy` cleared. A command that ends its first half to let the
+// window paint keeps `busy` set for its second half.
 class BusyScope {
  public:
   explicit BusyScope(InterfaceState& state) : state_(state) { state_.busy = true; }
   ~BusyScope() {
+    if (kept_) return;
     state_.thinking = false;
     state_.busy = false;
   }
+  void keepForResume() { kept_ = true; }
   BusyScope(const BusyScope&) = delete;
   BusyScope& operator=(const BusyScope&) = delete;
 
  private:
   InterfaceState& state_;
+  bool kept_ = false;
 };
 
 }  // namespace kalmotre

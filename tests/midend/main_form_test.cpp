@@ -1,4 +1,4 @@
-#include "input/main_form.h"
+#include "midend/main_form.h"
 
 #include <gtest/gtest.h>
 
@@ -293,7 +293,7 @@ TEST_F(MainFormTest, WhileGeneratingNothingTheWindowDeliversGetsThrough) {
     EXPECT_FALSE(form.ui().possibilitiesOn);
     EXPECT_EQ(requested(), "splash") << "quit waits for the generation to end";
   };
-  form.btnGO_Click();
+  test::clickGenerate(form, window);
   EXPECT_EQ(window.eventPasses, 1);
   // "Beenden" is not lost: it is asked for, once, as soon as the generation has ended.
   EXPECT_EQ(requested(), "quit");

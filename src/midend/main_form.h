@@ -2,17 +2,19 @@
 //
 // A command (a handler, or something the player did) runs to its end and leaves behind the new
 // state and its requests; the front end then carries out the requests and shows the state once.
-// Only what must happen while a command runs goes through the window port: the modal message
-// and generation's one event pass.
+// Generation lets the window paint and handle its pending events once: its first half ends with
+// the request to resume, and resume() runs the second. Only the modal message goes through the
+// window port while a command runs.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "board/game_state.h"
+#include "generate/clock.h"
 #include "generate/random_source.h"
-#include "input/interface_state.h"
-#include "input/window_port.h"
+#include "midend/interface_state.h"
+#include "midend/window_port.h"
 
 namespace kalmotre {
 
@@ -45,7 +47,11 @@ class MainForm final : private CellChangeListener {
 
   // Handlers under the game's names.
   void Form_Load();
+  // Up to the thinking frame; the carving runs in resume().
   void btnGO_Click();
+  // The second half of a command that asked to resume; nothing when none did.
+  void resume();
+  bool resumePending() const { return resumePending_; }
   void btnLoesung_Click();
   void btnPlus_Click();
   void txtShow_Change();
@@ -88,6 +94,7 @@ class MainForm final : private CellChangeListener {
   InterfaceState ui_;
   Requests requests_;
   bool quitPending_ = false;
+  bool resumePending_ = false;
 };
 
 }  // namespace kalmotre

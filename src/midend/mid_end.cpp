@@ -1,0 +1,235 @@
+// Events in, change lists out: the rules of focus, keys and the splash window's count, and the
+// draw state against which each hand-out is measured.
+#include "midend/mid_end.h"
+
+#include <optional>
+
+namespace kalmotre {
+
+namespace {
+
+// What a screen reader says of a cell: "Vorgabe" for a clue, "frei" for an empty open cell, else
+// what it holds.
+std::string cellDescription(const Board& board, CellIndex cell) {
+  if (board.locked(cell)) return "Vorgabe";
+  if (board.text(cell).empty()) return "frei";
+  return board.text(cell);
+}
+
+void compare(ChangeList& list, int id, Property property, const std::string& shown,
+             const std::string& now) {
+  if (shown != now) list.changes.push_back({id, property, now, 0});
+}
+
+void compare(ChangeList& list, int id, Property property, std::uint32_t shown, std::uint32_t now) {
+  if (shown != now) list.changes.push_back({id, property, {}, now});
+}
+
+std::optional<FocusStep> focusStepOf(std::string_view name) {
+  if (name == "ArrowUp") return FocusStep::Up;
+  if (name == "ArrowDown") return FocusStep::Down;
+  if (name == "ArrowLeft") return FocusStep::Left;
+  if (name == "ArrowRight") return FocusStep::Right;
+  return std::nullopt;
+}
+
+}  // namespace
+
+ControlState designState(int id) {
+  const Control& c = control(id);
+  ControlState state;
+  state.text = designCaption(id);
+  state.background = c.background;
+  state.foreground = c.foreground;
+  state.visible = !c.hidden;
+  state.checked = c.kind == ControlKind::Option &&
+                  kLevels[static_cast<std::size_t>(c.index)].level == kStartLevel;
+  return state;
+}
+
+MidEnd::MidEnd(WindowPort& window, RandomSource& random, Clock& clock)
+    : form_(window, random, clock), countdownText_(designCaption(ids::kCountdown)) {
+  shown_.reserve(kControlCount);
+  for (int id = 0; id < kControlCount; ++id) shown_.push_back(designState(id));
+}
+
+ControlState MidEnd::stateOf(int id) const {
+  const Control& c = control(id);
+  ControlState state = shown_[static_cast<std::size_t>(id)];
+  const Board& board = form_.game().board;
+  const InterfaceState& ui = form_.ui();
+  if (const CellIndex cell = cellOfControl(id); cell >= 0) {
+    state.text = board.text(cell);
+    state.background = board.background(cell);
+    state.foreground = board.foreground(cell);
+    state.readOnly = board.locked(cell) || ui.busy;
+    state.description = cellDescription(board, cell);
+  } else if (c.kind == ControlKind::HelpLabel) {
+    state.text = form_.lblZahl(c.index);
+  } else if (c.kind == ControlKind::Option) {
+    state.checked = kLevels[static_cast<std::size_t>(c.index)].level == ui.level;
+  } else if (id == ids::kLblFrei) {
+    state.text = ui.freeCells;
+  } else if (id == ids::kTxtShow) {
+    state.text = ui.chosenDigit;
+    state.readOnly = ui.busy;
+  } else if (id == ids::kFrame2) {
+    state.visible = ui.thinking;
+  } else if (id == ids::kSplash) {
+    state.visible = splashOpen_;
+  } else if (id == ids::kCountdown) {
+    state.text = countdownText_;
+  } else if (id == ids::kTimer1) {
+    state.running = splashOpen_;
+  }
+  return state;
+}
+
+ChangeList MidEnd::handOut(ChangeList list) {
+  const Requests requests = form_.takeRequests();
+  if (requests.splash) openSplash();
+  if (requests.quit) {
+    closeSplash();
+    list.quit = true;
+  }
+  if (requests.focus != kNoCell) list.focus = cellControl(requests.focus);
+  list.resume = list.resume || requests.resume;
+
+  for (int id = 0; id < kControlCount; ++id) {
+    ControlState& shown = shown_[static_cast<std::size_t>(id)];
+    const ControlState now = stateOf(id);
+    compare(list, id, Property::Text, shown.text, now.text);
+    compare(list, id, Property::Background, shown.background.bgr, now.background.bgr);
+    compare(list, id, Property::Foreground, shown.foreground.bgr, now.foreground.bgr);
+    compare(list, id, Property::ReadOnly, shown.readOnly, now.readOnly);
+    compare(list, id, Property::Visible, shown.visible, now.visible);
+    compare(list, id, Property::Checked, shown.checked, now.checked);
+    compare(list, id, Property::Running, shown.running, now.running);
+    compare(list, id, Property::Description, shown.description, now.description);
+    // A window shown again is built afresh: its controls show their design state.
+    if (control(id).kind == ControlKind::Window && now.visible && !shown.visible) {
+      for (int child = id + 1; child < kControlCount && control(child).window == control(id).window;
+           ++child) {
+        shown_[static_cast<std::size_t>(child)] = designState(child);
+      }
+    }
+    shown = now;
+  }
+  return list;
+}
+
+void MidEnd::openSplash() {
+  // A count that runs goes on; a closed window comes back with a fresh one.
+  if (splashOpen_) return;
+  countdown_.load();
+  countdownText_ = designCaption(ids::kCountdown);
+  splashOpen_ = true;
+}
+
+void MidEnd::closeSplash() {
+  splashOpen_ = false;
+}
+
+ChangeList MidEnd::load() {
+  form_.Form_Load();
+  return handOut();
+}
+
+ChangeList MidEnd::click(int id) {
+  ChangeList list;
+  if (id == ids::kBtnGO) {
+    form_.btnGO_Click();
+  } else if (id == ids::kBtnLoesung) {
+    form_.btnLoesung_Click();
+  } else if (id == ids::kBtnPlus) {
+    form_.btnPlus_Click();
+  } else if (id == ids::kBtnZur) {
+    form_.BtnZur_Click();
+  } else if (id == ids::kSudokuLaden) {
+    form_.SudokuLaden_Click();
+  } else if (id == ids::kMnuEnde) {
+    form_.mnuEnde_Click();
+  } else if (id >= 0 && id < kControlCount && control(id).kind == ControlKind::Option) {
+    form_.playerChoseLevel(kLevels[static_cast<std::size_t>(control(id).index)].level);
+  } else if ((id == ids::kImgLogo || id == ids::kLblCompany) && splashOpen_) {
+    list.openAddress = kMakerAddress;
+  }
+  return handOut(std::move(list));
+}
+
+ChangeList MidEnd::edit(int id, std::string_view text) {
+  if (const CellIndex cell = cellOfControl(id); cell >= 0) {
+    // The box shows what was typed; the hand-out puts the game's text back where they differ.
+    shown_[static_cast<std::size_t>(id)].text.assign(text);
+    form_.playerEditedCell(cell, text);
+  } else if (id == ids::kTxtShow) {
+    shown_[static_cast<std::size_t>(id)].text.assign(text);
+    form_.playerEditedShowText(text);
+  }
+  return handOut();
+}
+
+ChangeList MidEnd::focusIn(int id) {
+  if (const CellIndex cell = cellOfControl(id); cell >= 0) form_.cellGotFocus(cell);
+  return handOut();
+}
+
+ChangeList MidEnd::focusOut(int id, FocusCause cause) {
+  // A cell that is not the game's focused cell losing the focus is the echo of a move the game
+  // made itself (it validated then); the focus leaving the window leaves the cell where it is.
+  const CellIndex cell = cellOfControl(id);
+  if (cell >= 0 && cause == FocusCause::Player && form_.focusedCell() == cell) {
+    form_.cellLostFocus(cell);
+  }
+  return handOut();
+}
+
+ChangeList MidEnd::key(int id, std::string_view name, unsigned held) {
+  ChangeList list;
+  const std::optional<FocusStep> step = focusStepOf(name);
+  if (step && held == 0 && cellOfControl(id) >= 0) {
+    form_.playerMovedFocus(*step);
+    list.keyTaken = true;
+  } else if (held == modifiers::kControl && (name == "n" || name == "N")) {
+    form_.btnGO_Click();
+    list.keyTaken = true;
+  } else if (held == modifiers::kControl && (name == "q" || name == "Q")) {
+    form_.mnuEnde_Click();
+    list.keyTaken = true;
+  }
+  return handOut(std::move(list));
+}
+
+ChangeList MidEnd::timer(int id) {
+  if (id == ids::kTimer1 && splashOpen_) {
+    const SplashCountdown::Tick tick = countdown_.tick();
+    if (tick.close) {
+      closeSplash();
+    } else {
+      countdownText_ = tick.text;
+    }
+  }
+  return handOut();
+}
+
+ChangeList MidEnd::drop(int id) {
+  ChangeList list;
+  if (id == ids::kSplashFrame && splashOpen_) list.openAddress = kMakerAddress;
+  return handOut(std::move(list));
+}
+
+ChangeList MidEnd::resume() {
+  form_.resume();
+  return handOut();
+}
+
+ChangeList MidEnd::close() {
+  form_.mnuEnde_Click();
+  return handOut();
+}
+
+ChangeList MidEnd::changes() {
+  return handOut();
+}
+
+}  // namespace kalmotre
