@@ -1,15 +1,10 @@
-// The browser front end: builds the two windows from the layout, shows what the core holds and
-// forwards every event to it. Every rule is the core's (kalmotre.wasm); here nothing is decided.
+// The browser front end: builds both windows from the core's control table, reports every event
+// to the core in one call and applies the change list it answers with. Every rule is the core's
+// (kalmotre.wasm); here nothing is decided.
 import createKalmotre from "./kalmotre.js";
-import { kCellLefts, kCellSize, kCellTops, kClient, kHelpLefts, kHelpTops, kMain, kSplash, px }
-  from "./layout.js";
 
-const kMakerAddress = "https://tavuro.example/";
-const kCells = 81;
-
-// Cell numbering: 9 * block + position, position row by row inside the block.
-const rowOf = (c) => 3 * Math.floor(Math.floor(c / 9) / 3) + Math.floor((c % 9) / 3);
-const columnOf = (c) => 3 * (Math.floor(c / 9) % 3) + (c % 9) % 3;
+// 15 twips are one CSS pixel, as on a 96-dpi desktop.
+const px = (twips) => `${twips / 15}px`;
 
 // 0xBBGGRR as the core holds colours; the top bit names a colour of the desktop's palette.
 function cssColor(bgr) {
@@ -18,257 +13,285 @@ function cssColor(bgr) {
   const r = value & 0xff, g = (value >> 8) & 0xff, b = (value >> 16) & 0xff;
   return `rgb(${r}, ${g}, ${b})`;
 }
+const kThemeColor = 0xffffffff;
+const kAlign = { topLeft: "left", left: "left", center: "center", right: "right" };
 
-function place(element, [left, top, width, height]) {
-  element.style.left = px(left);
-  element.style.top = px(top);
-  if (width !== undefined) element.style.width = px(width);
-  if (height !== undefined) element.style.height = px(height);
-  return element;
-}
-
-function make(tag, { id, cls, text, parent, at } = {}) {
+function make(tag, { id, cls, text, parent } = {}) {
   const element = document.createElement(tag);
   if (id) element.id = id;
   if (cls) element.className = cls;
   if (text !== undefined) element.textContent = text;
-  if (at) place(element, at);
   if (parent) parent.appendChild(element);
   return element;
 }
 
+// What the table fixes for a control's box: place, font, colours, alignment, tip, names.
+function describe(element, row) {
+  const [left, top, width, height] = row.rect;
+  element.style.left = px(left);
+  element.style.top = px(top);
+  if (!row.sizedToText) {
+    element.style.width = px(width);
+    element.style.height = px(height);
+  } else if (row.align === "right") {
+    element.style.left = "auto";
+    element.style.right = `calc(100% - ${px(left + width)})`;
+  }
+  element.style.zIndex = String(row.id);
+  element.style.fontFamily = `"${row.fontFamily}", Arial, "Liberation Sans", Arimo, sans-serif`;
+  element.style.fontSize = `${row.fontPoints}pt`;
+  element.style.fontWeight = row.bold ? "bold" : "normal";
+  element.style.textAlign = kAlign[row.align];
+  if (row.background !== kThemeColor) element.style.backgroundColor = cssColor(row.background);
+  if (row.foreground !== kThemeColor) {
+    element.style[row.kind === "shape" ? "borderColor" : "color"] = cssColor(row.foreground);
+  }
+  if (row.wordWrap) element.style.whiteSpace = "normal";
+  if (row.bordered) element.classList.add("bordered");
+  if (row.toolTip) element.title = row.toolTip;
+  if (row.accessibleName) element.setAttribute("aria-label", row.accessibleName);
+  if (row.accessibleDescription) element.setAttribute("aria-description", row.accessibleDescription);
+  if (row.hidden) element.hidden = true;
+}
+
 class Page {
   constructor(module) {
-    this.module = module;
     this.game = new module.WebGame();
-    this.drawn = Array.from({ length: kCells }, () => ({}));
-    this.applyingFocus = false;
+    this.table = JSON.parse(module.controlTable());
+    this.elements = [];
+    this.timers = new Map();
     this.splash = null;
     this.build();
-    this.game.setEventPass(() => this.refresh());
-    this.run(() => this.game.Form_Load());
-    this.buttons.btnGO.focus();
+    this.send("load");
+    const first = this.table.find((row) => row.window === "main" && row.tabIndex === 0);
+    this.elements[first.id].focus();
   }
 
-  // Every command goes through here: the core handles it, then the page shows the result once.
-  run(command) {
-    command();
-    this.refresh();
+  // Every event goes to the core in one call; what it answers is shown at once.
+  send(event, control = -1, text = "", flags = 0) {
+    const list = JSON.parse(this.game.handle(event, control, text, flags));
+    this.apply(list);
+    return list;
   }
 
   build() {
     const desk = document.getElementById("desk");
     desk.replaceChildren();
-    const win = make("section", { id: "frmStart", cls: "window", parent: desk });
-    win.setAttribute("aria-label", "KALMOTRE");
+    const self = this.table.find((row) => row.kind === "window" && row.window === "main");
+    const win = make("section", { id: self.objectName, cls: "window", parent: desk });
+    win.setAttribute("aria-label", self.caption);
     this.window = win;
-    make("div", { cls: "titlebar", text: "KALMOTRE", parent: win });
-
+    make("div", { cls: "titlebar", text: self.caption, parent: win });
     const menu = make("nav", { cls: "menubar", parent: win });
     menu.setAttribute("role", "menubar");
-    const menuItem = (id, text, handler) => {
-      const item = make("button", { id, text, parent: menu });
-      item.setAttribute("role", "menuitem");
-      item.tabIndex = -1;
-      item.addEventListener("click", () => this.run(handler));
-    };
-    menuItem("SudokuLaden", "Sudoku neu Laden", () => this.game.SudokuLaden_Click());
-    menuItem("mnuEnde_1", "Beenden", () => this.game.mnuEnde_Click());
-
     const client = make("div", { cls: "client", parent: win });
-    client.style.width = px(kClient.width);
-    client.style.height = px(kClient.height);
-    this.client = client;
-
-    // In the order the keyboard walks them: buttons, level, restart, the board, the help area.
-    this.buttons = {};
-    const button = (id, text, handler) => {
-      const b = make("button", { id, cls: "cmd", text, parent: client, at: kMain[id] });
-      b.type = "button";
-      b.addEventListener("click", () => this.run(handler));
-      this.buttons[id] = b;
-      return b;
-    };
-    button("btnGO", "Erzeuge neues Sodoku", () => this.game.btnGO_Click());
-    button("btnLoesung", "Computer soll Lösung suchen", () => this.game.btnLoesung_Click())
-      .title = "Nur als letzte Möglichkeit gedacht!";
-    make("div", { id: "Label5", cls: "label", text: "Level", parent: client, at: kMain.Label5 });
-    this.options = [];
-    const [left, top, width, height] = kMain.optLevel;
-    for (let k = 0; k < this.module.levelCount(); ++k) {
-      const option = make("label", { cls: "option", parent: client,
-        at: [left, top + 240 * k, width, height] });
-      const input = make("input", { id: `optLevel_${k}`, parent: option });
-      input.type = "radio";
-      input.name = "optLevel";
-      input.addEventListener("change", () => {
-        if (input.checked) this.run(() => this.game.playerChoseLevel(k));
-      });
-      option.append(this.module.levelCaption(k));
-      this.options.push(input);
-    }
-    button("BtnZur", "Spiel neu beginnen", () => this.game.BtnZur_Click());
-
-    this.cells = [];
-    for (let i = 0; i < kCells; ++i) {
-      const cell = make("input", { id: `txtZahl_${i}`, cls: "cell", parent: client,
-        at: [kCellLefts[columnOf(i)], kCellTops[rowOf(i)], kCellSize, kCellSize] });
-      cell.autocomplete = "off";
-      cell.inputMode = "numeric";
-      cell.setAttribute("aria-label", `Zeile ${rowOf(i) + 1}, Spalte ${columnOf(i) + 1}`);
-      this.wireCell(cell, i);
-      this.cells.push(cell);
-    }
-
-    const help = make("div", { id: "Frame1", cls: "frame", parent: client, at: kMain.Frame1 });
-    help.title = "Hast Du das nötig ?";
-    make("span", { cls: "caption", text: "Hilfebereich", parent: help });
-    for (const [id, text] of [["Label2_0", "Zeige die Möglichkeiten: "],
-      ["Label3", "für die Zahl"], ["Label4", "Nächste Zahl"]]) {
-      make("div", { id, cls: "label", text, parent: help, at: kMain[id].slice(0, 2) });
-    }
-    this.txtShow = make("input", { id: "txtShow", parent: client, at: kMain.txtShow });
-    this.txtShow.setAttribute("aria-label", "Zeige die Möglichkeiten für die Zahl");
-    this.txtShow.autocomplete = "off";
-    this.txtShow.addEventListener("input", () => {
-      const typed = this.txtShow.value;
-      this.run(() => this.game.playerEditedShowText(typed));
-    });
-    button("btnPlus", "+", () => this.game.btnPlus_Click()).setAttribute("aria-label", "Nächste Zahl");
-
-    this.frame2 = make("div", { id: "Frame2", parent: client, at: kMain.Frame2 });
-    make("div", { id: "Label1", cls: "label", text: "Ich denke nach....", parent: this.frame2,
-      at: kMain.Label1 }).style.left = "0";
-    this.frame2.hidden = true;
-
-    make("div", { id: "Shape1", parent: client, at: kMain.Shape1 });
-    this.helpLabels = [];
-    for (let i = 0; i < kCells; ++i) {
-      this.helpLabels.push(make("div", { id: `lblZahl_${i}`, cls: "label help", parent: client,
-        at: [kHelpLefts[columnOf(i)], kHelpTops[rowOf(i)], 300, 300] }));
-    }
-    this.lblFrei = make("div", { id: "lblFrei", cls: "label", parent: client, at: kMain.lblFrei });
-    this.lblFrei.setAttribute("aria-live", "polite");
+    client.style.width = px(self.rect[2]);
+    client.style.height = px(self.rect[3]);
+    this.elements[self.id] = win;
+    this.buildWindow("main", client, menu);
   }
 
-  wireCell(cell, i) {
-    cell.addEventListener("input", () => {
-      // The box shows what was typed; the refresh puts the core's text back where they differ.
-      this.drawn[i].text = cell.value;
-      const typed = cell.value;
-      this.run(() => this.game.playerEditedCell(i, typed));
+  // The controls of one window, nested in their frames; the keyboard walks them in tab order,
+  // the table's order stacks them.
+  buildWindow(name, client, menu) {
+    const rows = this.table.filter((row) => row.window === name && row.kind !== "window");
+    for (const row of rows) {
+      if (row.kind === "timer") continue;
+      this.elements[row.id] = row.kind === "menuItem" ? this.menuItem(row, menu) : this.control(row);
+    }
+    const order = (row) => (row.tabIndex >= 0 ? row.tabIndex : 1000 + row.id);
+    for (const row of [...rows].sort((a, b) => order(a) - order(b))) {
+      const element = this.elements[row.id];
+      if (!element || row.kind === "menuItem") continue;
+      const container = this.table[row.container];
+      (container.kind === "window" ? client : this.elements[container.id]).appendChild(
+        row.kind === "option" ? element.parentElement : element);
+    }
+  }
+
+  menuItem(row, menu) {
+    const item = make("button", { id: row.objectName, text: row.caption, parent: menu });
+    item.setAttribute("role", "menuitem");
+    item.tabIndex = -1;
+    item.addEventListener("click", () => this.send("click", row.id));
+    return item;
+  }
+
+  control(row) {
+    const id = row.window === "main" ? row.objectName : `frmSplash_${row.objectName}`;
+    let element;
+    switch (row.kind) {
+      case "frame":
+        element = make("div", { id, cls: "frame" });
+        if (row.caption) make("span", { cls: "caption", text: row.caption, parent: element });
+        if (row.window === "splash") {
+          element.addEventListener("dragover", (event) => event.preventDefault());
+          element.addEventListener("drop", (event) => {
+            event.preventDefault();
+            this.send("drop", row.id);
+          });
+        }
+        break;
+      case "button":
+        element = make("button", { id, cls: "cmd", text: row.caption });
+        element.type = "button";
+        element.addEventListener("click", () => this.send("click", row.id));
+        break;
+      case "option": {
+        const option = make("label", { cls: "option" });
+        element = make("input", { id, parent: option });
+        element.type = "radio";
+        element.name = row.name;
+        element.checked = row.checked;
+        element.addEventListener("change", () => { if (element.checked) this.send("click", row.id); });
+        option.append(row.caption);
+        describe(option, row);
+        element.removeAttribute("aria-description");
+        if (row.accessibleDescription) element.setAttribute("aria-description", row.accessibleDescription);
+        return element;
+      }
+      case "cell":
+      case "textBox":
+        element = make("input", { id, cls: row.kind === "cell" ? "cell" : "box" });
+        element.value = row.caption;
+        element.autocomplete = "off";
+        if (row.kind === "cell") element.inputMode = "numeric";
+        this.wireBox(element, row);
+        break;
+      case "image":
+        element = make("img", { id });
+        element.src = "logo.png";
+        element.alt = row.accessibleName;
+        element.draggable = false;
+        break;
+      case "shape":
+        element = make("div", { id, cls: "shape" });
+        break;
+      default:
+        element = make("div", { id, cls: row.kind === "helpLabel" ? "label help" : "label",
+          text: row.caption });
+    }
+    if (row.link) {
+      element.classList.add("link");
+      element.addEventListener("click", () => this.send("click", row.id));
+    }
+    describe(element, row);
+    if (row.id === this.table.find((r) => r.name === "lblFrei")?.id) {
+      element.setAttribute("aria-live", "polite");
+    }
+    return element;
+  }
+
+  wireBox(box, row) {
+    box.addEventListener("input", () => this.send("edit", row.id, box.value));
+    box.addEventListener("focus", () => {
+      this.send("focusin", row.id);
+      setTimeout(() => { if (document.activeElement === box) box.select(); }, 0);
     });
-    cell.addEventListener("focus", () => {
-      if (this.applyingFocus) return;
-      this.game.cellGotFocus(i);
-      setTimeout(() => { if (document.activeElement === cell) cell.select(); }, 0);
-    });
-    cell.addEventListener("blur", (event) => {
-      if (this.applyingFocus) return;
-      // The focus going to another control of the window leaves the cell; the page or the
+    box.addEventListener("blur", (event) => {
+      // The focus going to another control of the window leaves the box; the page or the
       // browser losing it does not.
       const to = event.relatedTarget;
-      if (to && this.window.contains(to)) this.run(() => this.game.cellLostFocus(i));
+      this.send("focusout", row.id, "", to && this.window.contains(to) ? 0 : 1);
     });
-    cell.addEventListener("keydown", (event) => {
-      const step = { ArrowUp: 0, ArrowDown: 1, ArrowLeft: 2, ArrowRight: 3 }[event.key];
-      if (step === undefined || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
-      event.preventDefault();
-      this.run(() => this.game.playerMovedFocus(step));
+    box.addEventListener("keydown", (event) => {
+      const held = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
+        (event.metaKey ? 8 : 0);
+      if (this.send("key", row.id, event.key, held).keyTaken) event.preventDefault();
     });
   }
 
-  // Brings every element in line with the core, then carries out what the commands asked for.
-  refresh() {
-    const g = this.game;
-    const busy = g.busy();
-    for (let i = 0; i < kCells; ++i) {
-      const cell = this.cells[i];
-      const drawn = this.drawn[i];
-      const text = g.cellText(i);
-      if (drawn.text !== text) {
-        cell.value = text;
-        drawn.text = text;
-      }
-      const background = g.cellBackground(i), foreground = g.cellForeground(i);
-      if (drawn.background !== background || drawn.foreground !== foreground) {
-        cell.style.backgroundColor = cssColor(background);
-        cell.style.color = cssColor(foreground);
-        drawn.background = background;
-        drawn.foreground = foreground;
-      }
-      const locked = g.cellLocked(i);
-      if (drawn.readOnly !== (locked || busy)) cell.readOnly = drawn.readOnly = locked || busy;
-      const state = locked ? "Vorgabe" : text === "" ? "frei" : text;
-      if (drawn.state !== state) cell.setAttribute("aria-description", (drawn.state = state));
-      const caption = g.lblZahl(i);
-      if (this.helpLabels[i].textContent !== caption) this.helpLabels[i].textContent = caption;
+  // Shows what changed, then does what the core asks: focus, the maker's page, paint and resume,
+  // quit.
+  apply(list) {
+    for (const [id, property, value] of list.changes) this.change(id, property, value);
+    if (list.focus >= 0) {
+      const box = this.elements[list.focus];
+      box.focus();
+      box.select();
     }
-    const free = g.lblFrei();
-    if (this.lblFrei.textContent !== free) this.lblFrei.textContent = free;
-    const show = g.txtShow();
-    if (this.txtShow.value !== show) this.txtShow.value = show;
-    this.txtShow.readOnly = busy;
-    this.options.forEach((option, k) => { option.checked = g.level() === k; });
-    this.frame2.hidden = !g.thinking();
-
-    const requests = g.takeRequests();
-    if (requests.splash) this.showSplash();
-    if (requests.focus >= 0) {
-      this.applyingFocus = true;
-      this.cells[requests.focus].focus();
-      this.applyingFocus = false;
-      this.cells[requests.focus].select();
-    }
-    if (requests.quit) this.quit();
+    if (list.open) window.open(list.open, "_blank", "noopener");
+    if (list.resume) this.paintThenResume();
+    if (list.quit) this.quit();
   }
 
-  // The splash window: a box above the main window that never takes the keyboard.
-  showSplash() {
-    if (this.splash) return;  // a running count goes on
-    const box = make("div", { id: "frmSplash", cls: "splash", parent: document.body });
-    const [width, height] = kSplash.size;
-    box.style.width = px(width);
-    box.style.height = px(height);
-    box.style.left = `max(0px, calc(50vw - ${width / 30}px))`;
-    box.style.top = `max(0px, calc(50vh - ${height / 30}px))`;
-    box.setAttribute("aria-label", "Willkommen zu Tavuro");
+  change(id, property, value) {
+    const row = this.table[id];
+    if (row.kind === "window" && property === "visible") {
+      if (row.window === "splash") value ? this.openSplash(row) : this.closeSplash();
+      return;
+    }
+    if (property === "running") {
+      clearInterval(this.timers.get(id));
+      this.timers.delete(id);
+      if (value) this.timers.set(id, setInterval(() => this.send("timer", id), row.maxLength));
+      return;
+    }
+    const element = this.elements[id];
+    if (!element) return;
+    switch (property) {
+      case "text":
+        if (element.tagName === "INPUT") element.value = value;
+        else element.textContent = value;
+        break;
+      case "background":
+        element.style.backgroundColor = value === kThemeColor ? "" : cssColor(value);
+        break;
+      case "foreground":
+        element.style.color = value === kThemeColor ? "" : cssColor(value);
+        break;
+      case "readOnly":
+        element.readOnly = value;
+        break;
+      case "visible":
+        element.hidden = !value;
+        break;
+      case "checked":
+        element.checked = value;
+        break;
+      case "description":
+        element.setAttribute("aria-description", value);
+        break;
+    }
+  }
+
+  // The frame and the splash are painted before the generation goes on: the first animation
+  // frame runs before a paint, the second after it. A page in the background gets no frames,
+  // so a timer stands in.
+  paintThenResume() {
+    let resumed = false;
+    const resume = () => {
+      if (resumed) return;
+      resumed = true;
+      this.send("resume");
+    };
+    requestAnimationFrame(() => requestAnimationFrame(resume));
+    setTimeout(resume, 500);
+  }
+
+  // The splash window: a box above the main window that never takes the keyboard, built afresh
+  // from the table each time it opens.
+  openSplash(row) {
+    const box = make("div", { id: row.objectName, cls: "splash", parent: document.body });
+    box.style.width = px(row.rect[2]);
+    box.style.height = px(row.rect[3]);
+    box.style.left = `max(0px, calc(50vw - ${row.rect[2] / 30}px))`;
+    box.style.top = `max(0px, calc(50vh - ${row.rect[3] / 30}px))`;
+    box.style.backgroundColor = cssColor(row.background);
+    box.style.color = cssColor(row.foreground);
+    box.setAttribute("aria-label", row.accessibleName);
     // Clicks on it leave the keyboard where it is.
     box.addEventListener("mousedown", (event) => event.preventDefault());
-    const frame = make("div", { cls: "frame", parent: box, at: kSplash.Frame1 });
-    const label = (id, text) => make("div", { id, cls: "label", text, parent: frame, at: kSplash[id] });
-    label("lblCompanyProduct", "Willkommen zu Tavuro");
-    label("lblProductName", "Professional");
-    label("lblPlatform", "Freeware – Weitergabe kostenlos erlaubt");
-    label("lblVersion", "Version 2.2");
-    const logo = make("img", { id: "imgLogo", parent: frame, at: kSplash.imgLogo });
-    logo.src = "logo.png";
-    logo.alt = "Logo von Tavuro";
-    logo.draggable = false;
-    label("lblCopyright", "Copyright");
-    const company = label("lblCompany", "Tavuro im Netz: tavuro.example – bitte hier klicken!");
-    const count = make("div", { id: "splashCount", cls: "label", parent: frame, at: kSplash.Label1,
-      text: this.module.countdownDesignText() });
+    this.elements[row.id] = box;
+    this.splash = box;
+    this.buildWindow("splash", box, null);
+    const count = this.elements[this.table.find((r) => r.window === "splash" && r.name === "Label1").id];
     count.setAttribute("role", "status");
-    for (const link of [logo, company]) {
-      link.addEventListener("click", () => window.open(kMakerAddress, "_blank", "noopener"));
-    }
-    this.game.splashLoad();
-    const timer = setInterval(() => {
-      const tick = this.game.splashTick();
-      if (tick.close) {
-        this.closeSplash();
-      } else {
-        count.textContent = tick.text;
-      }
-    }, 1000);
-    this.splash = { box, timer };
   }
 
   closeSplash() {
     if (!this.splash) return;
-    clearInterval(this.splash.timer);
-    this.splash.box.remove();
+    this.splash.remove();
     this.splash = null;
   }
 
@@ -276,6 +299,8 @@ class Page {
   // to start the game again.
   quit() {
     this.closeSplash();
+    for (const timer of this.timers.values()) clearInterval(timer);
+    this.timers.clear();
     const desk = document.getElementById("desk");
     desk.replaceChildren();
     window.close();

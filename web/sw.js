@@ -2,7 +2,7 @@
 // has been visited. It caches nothing else and asks no other origin.
 const CACHE = "kalmotre-2.2";
 const FILES = [
-  "./", "index.html", "style.css", "main.js", "layout.js", "kalmotre.js", "kalmotre.wasm",
+  "./", "index.html", "style.css", "main.js", "kalmotre.js", "kalmotre.wasm",
   "manifest.json", "logo.png", "icons/kalmotre-192.png", "icons/kalmotre-512.png",
 ];
 

@@ -10,6 +10,9 @@
 
 namespace kalmotre {
 
+// The digits 1..9 as bits 1..9 of a mask; a unit that holds each once has exactly these set.
+inline constexpr std::uint16_t kAllDigitBits = 0x3FE;
+
 // One whole number per cell, 0 for none: `solution` and `givens`.
 using Grid = CheckedArray<std::int32_t, kCells>;
 

@@ -31,7 +31,7 @@ bool isValidGrid(std::string_view line) {
   for (const Unit& unit : kUnits) {
     unsigned seen = 0;
     for (CellIndex cell : unit) seen |= 1u << grid[static_cast<std::size_t>(cell)];
-    if (seen != 0x3FEu) return false;
+    if (seen != kAllDigitBits) return false;
   }
   return true;
 }

@@ -22,7 +22,7 @@ class LiteralTrials {
     if (isEmpty(cell)) return false;
     unsigned seen = 0;
     for (CellIndex peer : rowColumnBlockOf(cell)) seen |= 1u << at(peer);
-    return (seen & kDigitBits) == kDigitBits;
+    return (seen & kAllDigitBits) == kAllDigitBits;
   }
 
   bool isCrossHatched(CellIndex cell) const {
@@ -52,8 +52,6 @@ class LiteralTrials {
   }
 
  private:
-  static constexpr unsigned kDigitBits = 0x3FE;
-
   int at(CellIndex cell) const {
     assert(isCell(cell) && "cell index out of range");
     return cells_[static_cast<std::size_t>(cell)];

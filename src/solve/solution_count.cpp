@@ -7,8 +7,6 @@ namespace kalmotre {
 
 namespace {
 
-constexpr std::uint16_t kAllDigits = 0x3FE;  // bits 1..9
-
 class Backtracking {
  public:
   Backtracking(int limit, Digits* first) : limit_(limit), first_(first) {}
@@ -45,7 +43,8 @@ class Backtracking {
 
  private:
   unsigned freeDigits(CellIndex cell) const {
-    return kAllDigits & ~(rows_[rowOf(cell)] | columns_[columnOf(cell)] | blocks_[blockOf(cell)]);
+    return kAllDigitBits &
+           ~(rows_[rowOf(cell)] | columns_[columnOf(cell)] | blocks_[blockOf(cell)]);
   }
   void set(CellIndex cell, int d) {
     const auto bit = static_cast<std::uint16_t>(1u << d);

@@ -11,9 +11,6 @@
 
 namespace kalmotre {
 
-// Digits as bits 1..9 of a 16-bit mask.
-inline constexpr std::uint16_t kAllDigitBits = 0x3FE;
-
 // Where the trial solver keeps a cell: its units, its word `slot` and its bits from `shift`.
 struct TrialPlace {
   std::uint8_t row, column, block, shift, slot;

@@ -1,5 +1,6 @@
-// The game core for the browser: MainForm and the splash countdown behind a small embind class.
-// The page shows what this reports and forwards the player's doings; every rule stays in C++.
+// The game core for the browser: the mid end behind a small embind class. The page builds its
+// windows from the control table, forwards every event and applies the change list it gets
+// back; every rule stays in C++.
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
@@ -10,8 +11,8 @@
 #include "generate/level.h"
 #include "generate/random_source.h"
 #include "generate/shuffle.h"
-#include "midend/main_form.h"
-#include "midend/splash_countdown.h"
+#include "midend/json.h"
+#include "midend/mid_end.h"
 
 namespace kalmotre::web {
 
@@ -36,117 +37,52 @@ class PageClock final : public Clock {
   double seconds_ = 0.0;
 };
 
-// What a command needs of the page while it runs: the message box, and generation's one pass,
-// in which the page shows the state (a browser paints only once the command has returned).
+// What a command needs of the page while it runs: the modal message.
 class PagePort final : public WindowPort {
  public:
   void showMessage(std::string_view text) override { val::global("alert")(std::string(text)); }
-  void processPendingEvents() override {
-    if (!eventPass_.isUndefined()) eventPass_();
-  }
-  void setEventPass(val callback) { eventPass_ = callback; }
-
- private:
-  val eventPass_ = val::undefined();
 };
 
 }  // namespace
 
+// The page's one door into the game: each event is one call, which answers with the change list
+// as JSON. The table of controls comes the same way, once.
 class WebGame {
  public:
-  WebGame() : form_(port_, random_, clock_) {}
+  WebGame() : midEnd_(port_, random_, clock_) {}
 
-  // Handlers under the game's names.
-  void Form_Load() { form_.Form_Load(); }
-  void btnGO_Click() { form_.btnGO_Click(); }
-  void btnLoesung_Click() { form_.btnLoesung_Click(); }
-  void btnPlus_Click() { form_.btnPlus_Click(); }
-  void BtnZur_Click() { form_.BtnZur_Click(); }
-  void SudokuLaden_Click() { form_.SudokuLaden_Click(); }
-  void mnuEnde_Click() { form_.mnuEnde_Click(); }
-
-  // The player's doings.
-  bool playerEditedCell(int cell, const std::string& text) {
-    return isCell(cell) && form_.playerEditedCell(cell, text);
-  }
-  bool playerEditedShowText(const std::string& text) { return form_.playerEditedShowText(text); }
-  void playerChoseLevel(int option) {
-    if (option >= 0 && option < static_cast<int>(kLevels.size())) {
-      form_.playerChoseLevel(kLevels[static_cast<std::size_t>(option)].level);
-    }
-  }
-  void playerMovedFocus(int step) {
-    if (step >= 0 && step <= 3) form_.playerMovedFocus(static_cast<FocusStep>(step));
-  }
-  void cellGotFocus(int cell) {
-    if (isCell(cell)) form_.cellGotFocus(cell);
-  }
-  void cellLostFocus(int cell) {
-    if (isCell(cell)) form_.cellLostFocus(cell);
+  // `event` names what happened to `control`: load, click, edit (text: the box's new text),
+  // focusin, focusout (flags 1: the focus left the page's window), key (text: the key's name,
+  // flags: the modifiers held), timer, drop, resume, close.
+  std::string handle(const std::string& event, int control, const std::string& text, int flags) {
+    return changeListJson(dispatch(event, control, text, flags));
   }
 
-  // What the page shows. Colours are 0xBBGGRR.
-  std::string cellText(int cell) const { return form_.game().board.text(cell); }
-  int cellBackground(int cell) const {
-    return static_cast<int>(form_.game().board.background(cell).bgr);
-  }
-  int cellForeground(int cell) const {
-    return static_cast<int>(form_.game().board.foreground(cell).bgr);
-  }
-  bool cellLocked(int cell) const { return form_.game().board.locked(cell); }
-  std::string lblFrei() const { return form_.lblFrei(); }
-  std::string lblZahl(int cell) const { return form_.lblZahl(cell); }
-  std::string txtShow() const { return form_.ui().chosenDigit; }
-  int level() const {
-    for (std::size_t k = 0; k < kLevels.size(); ++k) {
-      if (kLevels[k].level == form_.ui().level) return static_cast<int>(k);
-    }
-    return 0;
-  }
-  bool thinking() const { return form_.ui().thinking; }
-  bool busy() const { return form_.ui().busy; }
-  int focusedCell() const { return form_.focusedCell(); }
-
-  // What the commands so far ask of the page: {focus, splash, quit}.
-  val takeRequests() {
-    const Requests r = form_.takeRequests();
-    val out = val::object();
-    out.set("focus", r.focus);
-    out.set("splash", r.splash);
-    out.set("quit", r.quit);
-    return out;
-  }
-
-  // The splash window's count: a fresh one on load, then one line per tick until it closes.
-  void splashLoad() { countdown_.load(); }
-  val splashTick() {
-    const SplashCountdown::Tick tick = countdown_.tick();
-    val out = val::object();
-    out.set("close", tick.close);
-    out.set("text", tick.text);
-    return out;
-  }
-
-  void setEventPass(val callback) { port_.setEventPass(callback); }
   // A test seam: every new puzzle seeded from this clock reading. Not a player's option.
   void fixClock(double seconds) { clock_.fix(seconds); }
 
  private:
+  ChangeList dispatch(const std::string& event, int control, const std::string& text, int flags) {
+    if (event == "load") return midEnd_.load();
+    if (event == "click") return midEnd_.click(control);
+    if (event == "edit") return midEnd_.edit(control, text);
+    if (event == "focusin") return midEnd_.focusIn(control);
+    if (event == "focusout") {
+      return midEnd_.focusOut(control, flags == 1 ? FocusCause::LeftWindow : FocusCause::Player);
+    }
+    if (event == "key") return midEnd_.key(control, text, static_cast<unsigned>(flags));
+    if (event == "timer") return midEnd_.timer(control);
+    if (event == "drop") return midEnd_.drop(control);
+    if (event == "resume") return midEnd_.resume();
+    if (event == "close") return midEnd_.close();
+    return midEnd_.changes();
+  }
+
   PagePort port_;
   EngineRandomSource random_;
   PageClock clock_;
-  MainForm form_;
-  SplashCountdown countdown_;
+  MidEnd midEnd_;
 };
-
-std::string levelCaption(int option) {
-  if (option < 0 || option >= static_cast<int>(kLevels.size())) return {};
-  return std::string(kLevels[static_cast<std::size_t>(option)].caption);
-}
-
-int levelCount() {
-  return static_cast<int>(kLevels.size());
-}
 
 // The pure steps of a new puzzle `count` times at the level, for the benchmark: microseconds per
 // puzzle, as bench/ measures the native build.
@@ -165,45 +101,16 @@ double generationMicroseconds(int option, int count) {
   return open >= 0 ? elapsed * 1000.0 / count : 0.0;
 }
 
-std::string countdownDesignText() {
-  return kCountdownDesignText;
+std::string controlTable() {
+  return controlTableJson();
 }
 
 EMSCRIPTEN_BINDINGS(kalmotre) {
   emscripten::class_<WebGame>("WebGame")
       .constructor<>()
-      .function("Form_Load", &WebGame::Form_Load)
-      .function("btnGO_Click", &WebGame::btnGO_Click)
-      .function("btnLoesung_Click", &WebGame::btnLoesung_Click)
-      .function("btnPlus_Click", &WebGame::btnPlus_Click)
-      .function("BtnZur_Click", &WebGame::BtnZur_Click)
-      .function("SudokuLaden_Click", &WebGame::SudokuLaden_Click)
-      .function("mnuEnde_Click", &WebGame::mnuEnde_Click)
-      .function("playerEditedCell", &WebGame::playerEditedCell)
-      .function("playerEditedShowText", &WebGame::playerEditedShowText)
-      .function("playerChoseLevel", &WebGame::playerChoseLevel)
-      .function("playerMovedFocus", &WebGame::playerMovedFocus)
-      .function("cellGotFocus", &WebGame::cellGotFocus)
-      .function("cellLostFocus", &WebGame::cellLostFocus)
-      .function("cellText", &WebGame::cellText)
-      .function("cellBackground", &WebGame::cellBackground)
-      .function("cellForeground", &WebGame::cellForeground)
-      .function("cellLocked", &WebGame::cellLocked)
-      .function("lblFrei", &WebGame::lblFrei)
-      .function("lblZahl", &WebGame::lblZahl)
-      .function("txtShow", &WebGame::txtShow)
-      .function("level", &WebGame::level)
-      .function("thinking", &WebGame::thinking)
-      .function("busy", &WebGame::busy)
-      .function("focusedCell", &WebGame::focusedCell)
-      .function("takeRequests", &WebGame::takeRequests)
-      .function("splashLoad", &WebGame::splashLoad)
-      .function("splashTick", &WebGame::splashTick)
-      .function("setEventPass", &WebGame::setEventPass)
+      .function("handle", &WebGame::handle)
       .function("fixClock", &WebGame::fixClock);
-  emscripten::function("levelCaption", &levelCaption);
-  emscripten::function("levelCount", &levelCount);
-  emscripten::function("countdownDesignText", &countdownDesignText);
+  emscripten::function("controlTable", &controlTable);
   emscripten::function("generationMicroseconds", &generationMicroseconds);
 }
 

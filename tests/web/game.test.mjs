@@ -126,15 +126,15 @@ describe("the web edition", () => {
     await page.click("#btnGO");
     const splash = page.locator("#frmSplash");
     assert.ok(await splash.isVisible());
-    assert.equal(await page.textContent("#splashCount"), "noch ~10 sec. dann geht's weiter");
+    assert.equal(await page.textContent("#frmSplash_Label1"), "noch ~10 sec. dann geht's weiter");
     assert.equal(await page.evaluate(() => document.activeElement.id), "btnGO");
     await page.clock.runFor(1000);
-    assert.equal(await page.textContent("#splashCount"), "noch 5 sec dann geht's weiter");
+    assert.equal(await page.textContent("#frmSplash_Label1"), "noch 5 sec dann geht's weiter");
     // Its logo opens the maker's page in a new tab, and the keyboard stays on the board.
     await game.context.route("https://tavuro.example/**",
       (route) => route.fulfill({ contentType: "text/html", body: "<title>Tavuro</title>" }));
     const opened = game.context.waitForEvent("page");
-    await page.click("#imgLogo");
+    await page.click("#frmSplash_imgLogo");
     const tab = await opened;
     assert.equal(tab.url(), "https://tavuro.example/");
     assert.equal(await tab.evaluate(() => window.opener), null, "noopener");

@@ -1,0 +1,199 @@
+// A small JSON writer for the table and the change lists: strings escaped, numbers as they are.
+#include "midend/json.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace kalmotre {
+
+namespace {
+
+void quote(std::string& out, std::string_view text) {
+  out += '"';
+  for (const char ch : text) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (ch == '"' || ch == '\\') {
+      out += '\\';
+      out += ch;
+    } else if (byte < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+      out += escaped;
+    } else {
+      out += ch;  // UTF-8 passes through whole
+    }
+  }
+  out += '"';
+}
+
+void field(std::string& out, std::string_view name) {
+  if (out.back() != '{') out += ',';
+  quote(out, name);
+  out += ':';
+}
+
+void field(std::string& out, std::string_view name, std::string_view text) {
+  field(out, name);
+  quote(out, text);
+}
+
+void field(std::string& out, std::string_view name, long long number) {
+  field(out, name);
+  out += std::to_string(number);
+}
+
+void flag(std::string& out, std::string_view name, bool on) {
+  field(out, name);
+  out += on ? "true" : "false";
+}
+
+std::string_view kindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Window:
+      return "window";
+    case ControlKind::MenuItem:
+      return "menuItem";
+    case ControlKind::Frame:
+      return "frame";
+    case ControlKind::Label:
+      return "label";
+    case ControlKind::TextBox:
+      return "textBox";
+    case ControlKind::Button:
+      return "button";
+    case ControlKind::Option:
+      return "option";
+    case ControlKind::Cell:
+      return "cell";
+    case ControlKind::HelpLabel:
+      return "helpLabel";
+    case ControlKind::Shape:
+      return "shape";
+    case ControlKind::Image:
+      return "image";
+    case ControlKind::Timer:
+      return "timer";
+  }
+  return "label";
+}
+
+std::string_view alignName(Align align) {
+  switch (align) {
+    case Align::TopLeft:
+      return "topLeft";
+    case Align::Left:
+      return "left";
+    case Align::Center:
+      return "center";
+    case Align::Right:
+      return "right";
+  }
+  return "topLeft";
+}
+
+std::string_view propertyName(Property property) {
+  switch (property) {
+    case Property::Text:
+      return "text";
+    case Property::Background:
+      return "background";
+    case Property::Foreground:
+      return "foreground";
+    case Property::ReadOnly:
+      return "readOnly";
+    case Property::Visible:
+      return "visible";
+    case Property::Checked:
+      return "checked";
+    case Property::Running:
+      return "running";
+    case Property::Description:
+      return "description";
+  }
+  return "text";
+}
+
+bool isTextProperty(Property property) {
+  return property == Property::Text || property == Property::Description;
+}
+
+bool isColorProperty(Property property) {
+  return property == Property::Background || property == Property::Foreground;
+}
+
+}  // namespace
+
+std::string controlTableJson() {
+  std::string out = "[";
+  for (int id = 0; id < kControlCount; ++id) {
+    const Control& c = control(id);
+    const ControlState design = designState(id);
+    if (id > 0) out += ',';
+    out += '{';
+    field(out, "id", id);
+    field(out, "name", c.name);
+    field(out, "objectName", objectName(id));
+    field(out, "index", c.index);
+    field(out, "kind", kindName(c.kind));
+    field(out, "window", c.window == WindowName::Main ? "main" : "splash");
+    field(out, "container", c.container);
+    field(out, "rect");
+    out += '[' + std::to_string(c.rect.left) + ',' + std::to_string(c.rect.top) + ',' +
+           std::to_string(c.rect.width) + ',' + std::to_string(c.rect.height) + ']';
+    field(out, "caption", design.text);
+    field(out, "fontFamily", c.font.family);
+    field(out, "fontPoints");
+    char points[32];
+    std::snprintf(points, sizeof points, "%g", c.font.points);
+    out += points;
+    flag(out, "bold", c.font.bold);
+    field(out, "background", c.background.bgr);
+    field(out, "foreground", c.foreground.bgr);
+    field(out, "toolTip", c.toolTip);
+    field(out, "accessibleName", accessibleName(id));
+    field(out, "accessibleDescription", c.accessibleDescription);
+    field(out, "tabIndex", c.tabIndex);
+    field(out, "align", alignName(c.align));
+    flag(out, "hidden", c.hidden);
+    flag(out, "rightPanel", c.rightPanel);
+    flag(out, "sizedToText", c.sizedToText);
+    flag(out, "wordWrap", c.wordWrap);
+    flag(out, "bordered", c.bordered);
+    flag(out, "link", c.link);
+    flag(out, "checked", design.checked);
+    field(out, "maxLength", c.maxLength);
+    out += '}';
+  }
+  return out + ']';
+}
+
+std::string changeListJson(const ChangeList& list) {
+  std::string out = "{";
+  field(out, "changes");
+  out += '[';
+  bool first = true;
+  for (const Change& change : list.changes) {
+    if (!first) out += ',';
+    first = false;
+    out += '[' + std::to_string(change.control) + ',';
+    quote(out, propertyName(change.property));
+    out += ',';
+    if (isTextProperty(change.property)) {
+      quote(out, change.text);
+    } else if (isColorProperty(change.property)) {
+      out += std::to_string(change.value);
+    } else {
+      out += change.value != 0 ? "true" : "false";
+    }
+    out += ']';
+  }
+  out += ']';
+  field(out, "focus", list.focus);
+  flag(out, "resume", list.resume);
+  flag(out, "quit", list.quit);
+  flag(out, "keyTaken", list.keyTaken);
+  field(out, "open", list.openAddress);
+  return out + '}';
+}
+
+}  // namespace kalmotre

@@ -1,0 +1,18 @@
+// The control table and the change lists as JSON, for a front end across a language boundary
+// (the page reads both from the WebAssembly module in one call each).
+#pragma once
+
+#include <string>
+
+#include "midend/change_list.h"
+
+namespace kalmotre {
+
+// An array of the table's rows, each with its id, objectName and design state.
+std::string controlTableJson();
+
+// {"changes":[[control,"property",value],...],"focus":id,"resume":false,"quit":false,
+//  "keyTaken":false,"open":"address"}; colours are 0xBBGGRR numbers, flags true or false.
+std::string changeListJson(const ChangeList& list);
+
+}  // namespace kalmotre
