@@ -5,7 +5,8 @@ import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { writeFileSync } from "node:fs";
 import { join } from "node:path";
-import { background, boardLine, launch, openGame, root, seedOf, serve } from "./harness.mjs";
+import { background, boardLine, expectedLayout, generate, launch, openGame, root, seedOf, serve }
+  from "./harness.mjs";
 
 const nativeGen = process.env.KALMOTRE_GEN ?? join(root, "build/debug/kalmotre-gen");
 const nodeGen = join(root, "build/web/kalmotre-gen.js");
@@ -52,11 +53,72 @@ describe("the web edition", () => {
     assert.ok(panel.x >= win.x + win.width, "Freie Felder is outside the window until it is widened");
   }));
 
+  test("every control sits where the layout puts it", () => play(async (page) => {
+    await page.click("#btnGO");  // the splash window opens with it
+    const boxes = await page.evaluate(() => {
+      const found = {};
+      for (const element of document.querySelectorAll("#frmStart [id], #frmSplash [id]")) {
+        const box = element.type === "radio" ? element.parentElement : element;
+        // A hidden box (the thinking frame, the help grid) has only the place it was given.
+        const style = box.style;
+        found[element.id] = box.offsetParent
+          ? [box.offsetLeft, box.offsetTop, box.offsetWidth, box.offsetHeight]
+          : [style.left, style.top, style.width, style.height].map(parseFloat);
+      }
+      return found;
+    });
+    assert.ok(await page.evaluate(() => {
+      const box = document.getElementById("frmSplash").getBoundingClientRect();
+      const top = document.elementFromPoint(box.left + box.width / 2, box.top + box.height / 2);
+      return document.getElementById("frmSplash").contains(top);
+    }), "the splash lies above the board");
+    const expected = await expectedLayout();
+    for (const [key, [left, top, width, height, sized]] of expected) {
+      const [window, name] = key.split(" ");
+      const box = boxes[window === "main" ? name : `frmSplash_${name}`];
+      assert.ok(box, `${key} is on the page`);
+      const [x, y, w, h] = box;
+      if (!sized) {
+        assert.deepEqual([x, y, w, h], [left, top, width, height].map((t) => t / 15), key);
+      } else if (name === "lblPlatform" || name === "lblVersion") {
+        // Right-aligned and sized to its text: the right edge holds (the frame's border aside).
+        assert.ok(Math.abs(x + w - (left + width) / 15) <= 2, `${key} ends at ${(left + width) / 15}`);
+        assert.equal(y, top / 15, key);
+      } else {
+        assert.deepEqual([x, y], [left / 15, top / 15], key);
+      }
+    }
+  }));
+
+  test("paints Ich denke nach.... in every generation", () => play(async (page) => {
+    const painted = await page.evaluate(async () => {
+      const frame = document.getElementById("Frame2");
+      let shown = 0;
+      for (let k = 0; k < 10; ++k) {
+        // A sample in an animation frame is followed by that frame's paint.
+        let seen = false, watching = true;
+        const watch = () => {
+          if (!frame.hidden) seen = true;
+          if (watching) requestAnimationFrame(watch);
+        };
+        requestAnimationFrame(watch);
+        await new Promise((resolve) => requestAnimationFrame(resolve));
+        document.getElementById("btnGO").click();
+        while (!frame.hidden) await new Promise((resolve) => setTimeout(resolve, 5));
+        watching = false;
+        if (seen) ++shown;
+      }
+      return shown;
+    });
+    assert.equal(painted, 10);
+    assert.ok((await boardLine(page)).includes("."), "a puzzle was handed out");
+  }));
+
   test("makes the puzzles kalmotre-gen makes, at each level", () => play(async (page) => {
     for (const [option, level, seconds] of [[0, "leicht", 43200.5], [1, "schwer", 7.25]]) {
       await page.evaluate((s) => window.kalmotreTest.fixClock(s), seconds);
       await page.click(`#optLevel_${option}`);
-      await page.click("#btnGO");
+      await generate(page);
       const expected = execFileSync(nativeGen, ["--level", level, "--seed", seedOf(seconds)]).toString().trim();
       const line = await boardLine(page);
       assert.equal(line, expected, level);
@@ -103,7 +165,7 @@ describe("the web edition", () => {
 
   test("the solver fills the puzzle; restart and reload bring back the same board", () => play(async (page) => {
     await page.evaluate(() => window.kalmotreTest.fixClock(1234.5));
-    await page.click("#btnGO");
+    await generate(page);
     const puzzle = await boardLine(page);
     const open = puzzle.indexOf(".");
     const cell = await page.evaluate((k) => {
@@ -180,7 +242,7 @@ describe("the web edition", () => {
     await game.context.setOffline(true);
     await page.reload();
     await page.locator("#txtZahl_80").waitFor();
-    await page.click("#btnGO");
+    await generate(page);
     assert.match(await page.textContent("#lblFrei"), /^Freie Felder: [1-9][0-9]$/);
     const stored = await page.evaluate(() => ({ cookies: document.cookie, local: localStorage.length }));
     assert.deepEqual(stored, { cookies: "", local: 0 });

@@ -80,3 +80,34 @@ export function seedOf(seconds) {
   const bits = new BigUint64Array(new Float64Array([seconds]).buffer);
   return bits[0].toString();
 }
+
+// "Erzeuge neues Sodoku" clicked, and the generation's second half awaited: it runs once the
+// page has painted the thinking frame.
+export async function generate(page) {
+  await page.click("#btnGO");
+  await page.locator("#Frame2").waitFor({ state: "hidden" });
+}
+
+// The layout as tests/data/layout.txt records it: "main btnGO" -> [left, top, width, height,
+// sized] in twips inside the container, the cells and the help grid included.
+export async function expectedLayout() {
+  const text = await readFile(join(root, "tests/data/layout.txt"), "utf8");
+  const boxes = new Map(), grids = {};
+  for (const line of text.split("\n")) {
+    if (line.trim() === "" || line.startsWith("#")) continue;
+    const [window, name, ...rest] = line.trim().split(/\s+/);
+    if (window === "main" || window === "splash") {
+      boxes.set(`${window} ${name}`, [...rest.slice(0, 4).map(Number), rest[4] === "sized"]);
+    } else {
+      (grids[window] ??= {})[name] = rest.map(Number);
+    }
+  }
+  for (const [array, grid] of Object.entries(grids)) {
+    for (let cell = 0; cell < 81; ++cell) {
+      const row = 3 * Math.floor(Math.floor(cell / 9) / 3) + Math.floor((cell % 9) / 3);
+      const column = 3 * (Math.floor(cell / 9) % 3) + (cell % 9) % 3;
+      boxes.set(`main ${array}_${cell}`, [grid.lefts[column], grid.tops[row], ...grid.size, false]);
+    }
+  }
+  return boxes;
+}

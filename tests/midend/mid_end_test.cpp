@@ -1,0 +1,178 @@
+#include "midend/mid_end.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "midend/json.h"
+#include "support/boards.h"
+#include "support/fakes.h"
+#include "support/layout_oracle.h"
+
+namespace kalmotre {
+namespace {
+
+TEST(ControlTable, EveryControlSitsWhereTheRecordedLayoutPutsIt) {
+  const auto expected = test::expectedLayout();
+  int placed = 0;
+  for (int id = 0; id < kControlCount; ++id) {
+    const Control& c = control(id);
+    if (c.kind == ControlKind::Window || c.kind == ControlKind::MenuItem ||
+        c.kind == ControlKind::Timer) {
+      continue;
+    }
+    const std::string key =
+        std::string(c.window == WindowName::Main ? "main " : "splash ") + objectName(id);
+    SCOPED_TRACE(key);
+    const auto found = expected.find(key);
+    ASSERT_NE(found, expected.end()) << "a control the layout does not know";
+    const test::ExpectedBox& box = found->second;
+    EXPECT_EQ(c.rect, (Rect{box.left, box.top, box.width, box.height}));
+    EXPECT_EQ(c.sizedToText, box.sizedToText);
+    ++placed;
+  }
+  EXPECT_EQ(placed, static_cast<int>(expected.size())) << "a recorded control has no row";
+  EXPECT_EQ(control(ids::kMainWindow).rect, (Rect{3135, 2565, 5625, 6735}));
+  EXPECT_EQ(control(ids::kSplash).rect.width, 7380);
+  EXPECT_EQ(control(ids::kSplash).rect.height, 4245);
+  EXPECT_EQ(accessibleName(cellControl(24)), "Zeile 3, Spalte 7");
+  EXPECT_EQ(objectName(ids::kMnuEnde), "mnuEnde_1");
+  EXPECT_EQ(designCaption(helpLabelControl(10)), "2");
+}
+
+class MidEndTest : public testing::Test {
+ protected:
+  MidEndTest() : midEnd(window, random, clock) {
+    midEnd.load();
+    test::handOutPuzzle(midEnd.form(), test::kPlayablePuzzle);
+    midEnd.changes();
+  }
+
+  static std::vector<std::string> describe(const ChangeList& list) {
+    std::vector<std::string> said;
+    for (const Change& c : list.changes) {
+      said.push_back(objectName(c.control) + " " + std::to_string(static_cast<int>(c.property)) +
+                     " " + c.text);
+    }
+    return said;
+  }
+  static bool touches(const ChangeList& list, int id, Property property) {
+    return std::any_of(list.changes.begin(), list.changes.end(),
+                       [&](const Change& c) { return c.control == id && c.property == property; });
+  }
+  void greyAll() {
+    for (CellIndex i = 0; i < kCells; ++i) {
+      midEnd.form().mutableGame().board.setColors(i, colors::kMidGrey, colors::kBlack);
+    }
+    midEnd.changes();
+  }
+  bool validated() const { return midEnd.form().game().board.background(1) == colors::kYellow; }
+
+  test::RecordingWindow window;
+  EngineRandomSource random;
+  SteppingClock clock;
+  MidEnd midEnd;
+};
+
+TEST_F(MidEndTest, HandsOutWhatChangedAndPutsBackARefusedEdit) {
+  EXPECT_TRUE(midEnd.changes().changes.empty()) << "nothing changed since the last hand-out";
+
+  // The typed digit is on screen already: the list moves the focus and recounts.
+  midEnd.focusIn(cellControl(1));
+  const ChangeList typed = midEnd.edit(cellControl(1), "4");
+  EXPECT_FALSE(touches(typed, cellControl(1), Property::Text));
+  EXPECT_TRUE(touches(typed, ids::kLblFrei, Property::Text));
+  EXPECT_TRUE(touches(typed, cellControl(1), Property::Description));
+  EXPECT_EQ(typed.focus, cellControl(2));
+
+  // A clue refuses the entry: its text comes back.
+  const ChangeList refused = midEnd.edit(cellControl(0), "7");
+  ASSERT_EQ(describe(refused), (std::vector<std::string>{"txtZahl_0 0 2"}));
+
+  // Across the boundary: one JSON text, its strings escaped.
+  ChangeList odd;
+  odd.changes.push_back({cellControl(3), Property::Text, "a\"b\\\n", 0});
+  odd.openAddress = kMakerAddress;
+  EXPECT_EQ(changeListJson(odd),
+            "{\"changes\":[[" + std::to_string(cellControl(3)) +
+                ",\"text\",\"a\\\"b\\\\\\u000a\"]],\"focus\":-1,\"resume\":false,\"quit\":false,"
+                "\"keyTaken\":false,\"open\":\"https://tavuro.example/\"}");
+  const std::string table = controlTableJson();
+  EXPECT_EQ(std::count(table.begin(), table.end(), '{'), kControlCount);
+}
+
+TEST_F(MidEndTest, OnlyThePlayersFocusMovesValidate) {
+  midEnd.focusIn(cellControl(1));
+  midEnd.edit(cellControl(1), "4");  // the game moves the focus on to cell 2
+  greyAll();
+  // The front end's echo of that move: cell 1 losing the focus, cell 2 getting it.
+  midEnd.focusOut(cellControl(1), FocusCause::Player);
+  midEnd.focusIn(cellControl(2));
+  EXPECT_FALSE(validated());
+  midEnd.focusOut(cellControl(2), FocusCause::LeftWindow);
+  EXPECT_FALSE(validated()) << "another application took the keyboard";
+  EXPECT_EQ(midEnd.form().focusedCell(), 2);
+  midEnd.focusOut(cellControl(2), FocusCause::Player);
+  EXPECT_TRUE(validated());
+  EXPECT_EQ(midEnd.form().focusedCell(), kNoCell);
+}
+
+TEST_F(MidEndTest, KeysBecomeFocusStepsAndCommands) {
+  midEnd.focusIn(cellControl(cellAt(4, 4)));
+  const ChangeList right = midEnd.key(cellControl(cellAt(4, 4)), "ArrowRight", 0);
+  EXPECT_TRUE(right.keyTaken);
+  EXPECT_EQ(right.focus, cellControl(cellAt(4, 5)));
+  EXPECT_FALSE(midEnd.key(cellControl(cellAt(4, 5)), "ArrowRight", modifiers::kShift).keyTaken);
+  EXPECT_FALSE(midEnd.key(cellControl(cellAt(4, 5)), "7", 0).keyTaken);
+  EXPECT_FALSE(midEnd.key(ids::kBtnGO, "ArrowLeft", 0).keyTaken) << "arrows step cells only";
+  const ChangeList generate = midEnd.key(kNoControl, "n", modifiers::kControl);
+  EXPECT_TRUE(generate.keyTaken);
+  EXPECT_TRUE(generate.resume);
+  midEnd.resume();
+  EXPECT_TRUE(midEnd.key(kNoControl, "q", modifiers::kControl).quit);
+}
+
+TEST_F(MidEndTest, GenerationPaintsTheFrameAndTheSplashBeforeItResumes) {
+  const ChangeList first = midEnd.click(ids::kBtnGO);
+  EXPECT_TRUE(first.resume);
+  EXPECT_TRUE(touches(first, ids::kFrame2, Property::Visible));
+  EXPECT_TRUE(touches(first, ids::kSplash, Property::Visible));
+  EXPECT_TRUE(touches(first, ids::kTimer1, Property::Running));
+  EXPECT_TRUE(touches(first, cellControl(1), Property::ReadOnly)) << "busy: nothing typed lands";
+  // What the player does in the event pass is refused; the grid stays on the board.
+  const std::string grid = test::boardLine(midEnd.form().game().board);
+  EXPECT_FALSE(midEnd.click(ids::kBtnLoesung).resume);
+  EXPECT_FALSE(midEnd.click(ids::kBtnGO).resume);
+  EXPECT_EQ(test::boardLine(midEnd.form().game().board), grid);
+
+  const ChangeList second = midEnd.resume();
+  EXPECT_FALSE(second.resume);
+  EXPECT_TRUE(touches(second, ids::kFrame2, Property::Visible));
+  EXPECT_FALSE(midEnd.form().ui().busy);
+  EXPECT_NE(test::boardLine(midEnd.form().game().board), grid) << "carved";
+  EXPECT_TRUE(midEnd.resume().changes.empty()) << "a second resume does nothing";
+}
+
+TEST_F(MidEndTest, TheSplashCountsOnTicksOpensTheMakersPageAndClosesAtTheSeventh) {
+  midEnd.click(ids::kBtnGO);
+  midEnd.resume();
+  EXPECT_EQ(midEnd.click(ids::kImgLogo).openAddress, kMakerAddress);
+  EXPECT_EQ(midEnd.drop(ids::kSplashFrame).openAddress, kMakerAddress);
+  std::vector<std::string> lines;
+  for (int tick = 0; tick < 6; ++tick) {
+    for (const Change& c : midEnd.timer(ids::kTimer1).changes) lines.push_back(c.text);
+  }
+  EXPECT_EQ(lines.front(), "noch 5 sec dann geht's weiter");
+  EXPECT_EQ(lines.back(), "noch 0 sec dann geht's weiter");
+  midEnd.click(ids::kBtnGO);  // a running count is not restarted
+  midEnd.resume();
+  EXPECT_EQ(midEnd.countdown().tickCount(), 6);
+  const ChangeList closing = midEnd.timer(ids::kTimer1);
+  EXPECT_TRUE(touches(closing, ids::kSplash, Property::Visible));
+  EXPECT_FALSE(midEnd.splashOpen());
+  EXPECT_TRUE(midEnd.click(ids::kLblCompany).openAddress.empty()) << "no window, no link";
+  EXPECT_TRUE(midEnd.timer(ids::kTimer1).changes.empty());
+}
+
+}  // namespace
+}  // namespace kalmotre
