@@ -2,6 +2,7 @@
 #include "cli/verify.h"
 
 #include "board/one_line.h"
+#include "generate/grid_check.h"
 #include "knobs/knobs.h"
 #include "solve/hidden_singles.h"
 #include "solve/solution_count.h"
@@ -25,21 +26,18 @@ bool isDigitLine(std::string_view line) {
   return true;
 }
 
-bool isValidGrid(std::string_view line) {
+bool isValidGridLine(std::string_view line) {
   if (!isDigitLine(line)) return false;
-  const Digits grid = digitsFromLine(line);
-  for (const Unit& unit : kUnits) {
-    unsigned seen = 0;
-    for (CellIndex cell : unit) seen |= 1u << grid[static_cast<std::size_t>(cell)];
-    if (seen != kAllDigitBits) return false;
-  }
-  return true;
+  const Digits digits = digitsFromLine(line);
+  Grid grid;
+  for (CellIndex i = 0; i < kCells; ++i) grid[i] = digits[static_cast<std::size_t>(i)];
+  return isValidGrid(grid);
 }
 
 }  // namespace
 
 std::string verifyPuzzle(std::string_view puzzle, std::string_view solution) {
-  if (!isValidGrid(solution)) return "the solution is not a valid grid";
+  if (!isValidGridLine(solution)) return "the solution is not a valid grid";
   if (puzzle.size() != kLineLength) return "the puzzle does not have 81 cells";
   for (std::size_t position = 0; position < kLineLength; ++position) {
     const char c = puzzle[position];

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "board/grid.h"
+#include "generate/grid_check.h"
 #include "knobs/knobs.h"
 #include "solve/trial_solver.h"
 
@@ -31,15 +32,9 @@ class FastTrials {
   // and that grid valid.
   static bool applies(const Grid& solution, const Digits& start) {
     for (CellIndex i = 0; i < kCells; ++i) {
-      const std::int32_t d = solution[i];
-      if (d < 1 || d > 9 || start[static_cast<std::size_t>(i)] != d) return false;
+      if (start[static_cast<std::size_t>(i)] != solution[i]) return false;
     }
-    for (const Unit& unit : kUnits) {
-      unsigned bits = 0;
-      for (CellIndex cell : unit) bits |= 1u << solution[cell];
-      if (bits != kAllDigitBits) return false;
-    }
-    return true;
+    return isValidGrid(solution);
   }
 
   const Digits& cells() const { return cells_; }

@@ -1,19 +1,22 @@
 // The consistency check of the complete grid.
 #include "generate/grid_check.h"
 
-#include <array>
-
 namespace kalmotre {
 
 bool holdsEveryDigitOnce(const Grid& grid, const Unit& unit) {
-  std::array<int, 10> tally{};
+  // Nine cells that set all nine digit bits hold each digit once.
+  unsigned seen = 0;
   for (CellIndex cell : unit) {
     const std::int32_t d = grid[cell];
-    if (d < 0 || d > 9) return false;
-    ++tally[static_cast<std::size_t>(d)];
+    if (d < 1 || d > 9) return false;
+    seen |= 1u << d;
   }
-  for (int d = 1; d <= 9; ++d) {
-    if (tally[static_cast<std::size_t>(d)] != 1) return false;
+  return seen == kAllDigitBits;
+}
+
+bool isValidGrid(const Grid& grid) {
+  for (const Unit& unit : kUnits) {
+    if (!holdsEveryDigitOnce(grid, unit)) return false;
   }
   return true;
 }

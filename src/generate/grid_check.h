@@ -11,6 +11,9 @@ namespace kalmotre {
 // True when the unit's cells of the grid hold every digit 1..9 exactly once.
 bool holdsEveryDigitOnce(const Grid& grid, const Unit& unit);
 
+// A complete grid whose every row, column and block holds each digit once.
+bool isValidGrid(const Grid& grid);
+
 // One message per faulty unit: blocks, then rows, then columns, each in ascending order.
 std::vector<std::string> gridFaults(const Grid& grid);
 

@@ -21,46 +21,48 @@ SolverBoard solverBoardOf(const Board& board) {
   return compact;
 }
 
-bool runHiddenSingles(SolverBoard& board, int cycles) {
-  std::array<CellMask, 10> holding{};  // per digit: the cells whose value equals it
-  CellMask openByValue;
+MaskEngine::MaskEngine(SolverBoard& board) : board_(board) {
   for (CellIndex i = 0; i < kCells; ++i) {
     const int d = board.digit[static_cast<std::size_t>(i)];
     if (d == 0) {
-      openByValue.set(i);
+      openByValue_.set(i);
     } else if (d > 0) {
-      holding[static_cast<std::size_t>(d)].set(i);
+      holding_[static_cast<std::size_t>(d)].set(i);
     }
   }
+}
 
-  for (int cycle = 0; cycle < cycles; ++cycle) {
-    std::array<std::int8_t, kCells> find{};
-    CellMask found;
-    for (int d = 1; d <= 9; ++d) {
-      CellMask reach;
-      holding[static_cast<std::size_t>(d)].forEach(
-          [&](CellIndex i) { reach |= kReachMasks[static_cast<std::size_t>(i)]; });
-      const CellMask open = openByValue & ~reach;
-      for (const CellMask& unit : kUnitMasks) {
-        const CellMask openInUnit = open & unit;
-        if (!openInUnit.single()) continue;
-        const CellIndex cell = openInUnit.first();
-        find[static_cast<std::size_t>(cell)] = static_cast<std::int8_t>(d);
-        found.set(cell);
-      }
+bool MaskEngine::cycle() {
+  std::array<std::int8_t, kCells> find{};
+  CellMask found;
+  for (int d = 1; d <= 9; ++d) {
+    CellMask reach;
+    holding_[static_cast<std::size_t>(d)].forEach(
+        [&](CellIndex i) { reach |= kReachMasks[static_cast<std::size_t>(i)]; });
+    const CellMask open = openByValue_ & ~reach;
+    for (const CellMask& unit : kUnitMasks) {
+      const CellMask openInUnit = open & unit;
+      if (!openInUnit.single()) continue;
+      const CellIndex cell = openInUnit.first();
+      find[static_cast<std::size_t>(cell)] = static_cast<std::int8_t>(d);
+      found.set(cell);
     }
-    const CellMask toFill = found & board.emptyText;
-    if (toFill.empty()) break;
-    toFill.forEach([&](CellIndex c) {
-      const std::int8_t d = find[static_cast<std::size_t>(c)];
-      board.digit[static_cast<std::size_t>(c)] = d;
-      board.emptyText.reset(c);
-      openByValue.reset(c);
-      holding[static_cast<std::size_t>(d)].set(c);
-    });
-    if (board.emptyText.empty()) break;
   }
-  return board.emptyText.empty();
+  const CellMask toFill = found & board_.emptyText;
+  if (toFill.empty()) return false;
+  toFill.forEach([&](CellIndex c) {
+    const std::int8_t d = find[static_cast<std::size_t>(c)];
+    board_.digit[static_cast<std::size_t>(c)] = d;
+    board_.emptyText.reset(c);
+    openByValue_.reset(c);
+    holding_[static_cast<std::size_t>(d)].set(c);
+  });
+  return true;
+}
+
+bool runHiddenSingles(SolverBoard& board, int cycles) {
+  MaskEngine engine(board);
+  return runCycles(engine, cycles);
 }
 
 }  // namespace kalmotre

@@ -87,4 +87,6 @@ class GridTrialSolver {
   bool complete_ = true;
 };
 
+static_assert(HiddenSingleEngine<GridTrialSolver>);
+
 }  // namespace kalmotre

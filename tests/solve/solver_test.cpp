@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <random>
+#include <sstream>
 
 #include "generate/carving.h"
 #include "generate/shuffle.h"
@@ -131,6 +133,29 @@ TEST(Solver, ABoardThatNeedsKCyclesIsSolvedFromKOnAndPartlyFilledBefore) {
     }
   }
   EXPECT_GE(deepest, 4) << "the sample should hold puzzles that need several cycles";
+}
+
+TEST(Solver, FinishesTheRecordedBoardsAsRecorded) {
+  std::ifstream file(KALMOTRE_TEST_DATA "/solver.txt");
+  ASSERT_TRUE(file.good());
+  int boards = 0;
+  for (std::string line; std::getline(file, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream words(line);
+    std::string rows, expected, verdict;
+    int cycles = 0;
+    words >> rows >> cycles >> expected >> verdict;
+    SCOPED_TRACE(line);
+    Board board = boardOf(rows);
+    EXPECT_EQ(solvePuzzle(board, cycles), verdict == "solved");
+    EXPECT_EQ(test::boardLine(board), expected);
+    for (CellIndex i = 0; i < kCells; ++i) {
+      const bool wasOpen = rows[static_cast<std::size_t>(9 * rowOf(i) + columnOf(i))] == '.';
+      EXPECT_EQ(board.background(i), wasOpen ? colors::kYellow : colors::kWhite) << i;
+    }
+    ++boards;
+  }
+  EXPECT_GE(boards, 40);
 }
 
 // Odd texts a player can leave on a board.
