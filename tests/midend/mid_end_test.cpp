@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 #include "midend/json.h"
 #include "support/boards.h"
@@ -172,6 +173,105 @@ TEST_F(MidEndTest, TheSplashCountsOnTicksOpensTheMakersPageAndClosesAtTheSeventh
   EXPECT_FALSE(midEnd.splashOpen());
   EXPECT_TRUE(midEnd.click(ids::kLblCompany).openAddress.empty()) << "no window, no link";
   EXPECT_TRUE(midEnd.timer(ids::kTimer1).changes.empty());
+}
+
+// A front end that keeps nothing but what the lists told it: after any run of events it shows
+// exactly the game's state, control by control.
+TEST_F(MidEndTest, AFrontEndThatAppliesEveryListShowsTheGameState) {
+  std::vector<ControlState> shown;
+  for (int id = 0; id < kControlCount; ++id) shown.push_back(designState(id));
+  auto apply = [&](const ChangeList& list) {
+    for (const Change& c : list.changes) {
+      ControlState& s = shown[static_cast<std::size_t>(c.control)];
+      switch (c.property) {
+        case Property::Text:
+          s.text = c.text;
+          break;
+        case Property::Background:
+          s.background = Color{c.value};
+          break;
+        case Property::Foreground:
+          s.foreground = Color{c.value};
+          break;
+        case Property::ReadOnly:
+          s.readOnly = c.value != 0;
+          break;
+        case Property::Checked:
+          s.checked = c.value != 0;
+          break;
+        case Property::Running:
+          s.running = c.value != 0;
+          break;
+        case Property::Description:
+          s.description = c.text;
+          break;
+        case Property::Visible:
+          s.visible = c.value != 0;
+          // A window shown again is built afresh from the table.
+          if (control(c.control).kind == ControlKind::Window && s.visible) {
+            for (int child = c.control + 1;
+                 child < kControlCount && control(child).window == control(c.control).window;
+                 ++child) {
+              shown[static_cast<std::size_t>(child)] = designState(child);
+            }
+          }
+          break;
+      }
+    }
+  };
+  // The fixture's hand-outs went to nobody: start over from a fresh window.
+  MidEnd fresh(window, random, clock);
+  apply(fresh.load());
+  std::mt19937 dice(11);
+  const std::string texts[] = {"", "5", "9", "0", "x7", "12", "\u00e4"};
+  for (int step = 0; step < 3000; ++step) {
+    const int id = static_cast<int>(dice() % (kControlCount + 2)) - 1;  // -1 and one too many
+    const std::string& text = texts[dice() % std::size(texts)];
+    ChangeList list;
+    switch (dice() % 9) {
+      case 0:
+        list = fresh.click(dice() % 8 == 0 ? ids::kBtnGO : id);
+        break;
+      case 1:
+        if (id >= 0 && id < kControlCount) shown[static_cast<std::size_t>(id)].text = text;
+        list = fresh.edit(id, text);
+        if (id >= 0 && id < kControlCount && cellOfControl(id) < 0 && id != ids::kTxtShow) {
+          shown[static_cast<std::size_t>(id)].text = fresh.stateOf(id).text;  // no text box
+        }
+        break;
+      case 2:
+        list = fresh.focusIn(id);
+        break;
+      case 3:
+        list = fresh.focusOut(id, dice() % 2 ? FocusCause::Player : FocusCause::LeftWindow);
+        break;
+      case 4:
+        list = fresh.key(id, dice() % 2 ? "ArrowUp" : "ArrowRight", dice() % 3);
+        break;
+      case 5:
+        list = fresh.timer(dice() % 2 ? ids::kTimer1 : id);
+        break;
+      case 6:
+        list = fresh.drop(id);
+        break;
+      case 7:
+        list = fresh.resume();
+        break;
+      default:
+        list = fresh.changes();
+        break;
+    }
+    apply(list);
+    for (int c = 0; c < kControlCount; ++c) {
+      const ControlState want = fresh.stateOf(c);
+      const ControlState& got = shown[static_cast<std::size_t>(c)];
+      ASSERT_TRUE(got.text == want.text && got.background == want.background &&
+                  got.foreground == want.foreground && got.readOnly == want.readOnly &&
+                  got.visible == want.visible && got.checked == want.checked &&
+                  got.running == want.running && got.description == want.description)
+          << "step " << step << ": " << objectName(c);
+    }
+  }
 }
 
 }  // namespace
