@@ -10,19 +10,10 @@ namespace {
 
 // What a screen reader says of a cell: "Vorgabe" for a clue, "frei" for an empty open cell, else
 // what it holds.
-std::string cellDescription(const Board& board, CellIndex cell) {
+std::string_view cellDescription(const Board& board, CellIndex cell) {
   if (board.locked(cell)) return "Vorgabe";
   if (board.text(cell).empty()) return "frei";
   return board.text(cell);
-}
-
-void compare(ChangeList& list, int id, Property property, const std::string& shown,
-             const std::string& now) {
-  if (shown != now) list.changes.push_back({id, property, now, 0});
-}
-
-void compare(ChangeList& list, int id, Property property, std::uint32_t shown, std::uint32_t now) {
-  if (shown != now) list.changes.push_back({id, property, {}, now});
 }
 
 std::optional<FocusStep> focusStepOf(std::string_view name) {
@@ -53,35 +44,83 @@ MidEnd::MidEnd(WindowPort& window, RandomSource& random, Clock& clock)
   for (int id = 0; id < kControlCount; ++id) shown_.push_back(designState(id));
 }
 
-ControlState MidEnd::stateOf(int id) const {
+namespace {
+
+// Brings one control's state up to the game's, field by field; with a list, each field that
+// differs is recorded in it. Nothing is copied where nothing changed.
+class StateSync {
+ public:
+  StateSync(int id, ControlState& state, ChangeList* list) : id_(id), state_(state), list_(list) {}
+
+  void text(Property property, std::string& field, std::string_view now) {
+    if (field == now) return;
+    field.assign(now);
+    if (list_ != nullptr) list_->changes.push_back({id_, property, field, 0});
+  }
+  void color(Property property, Color& field, Color now) {
+    if (field == now) return;
+    field = now;
+    if (list_ != nullptr) list_->changes.push_back({id_, property, {}, now.bgr});
+  }
+  void flag(Property property, bool& field, bool now) {
+    if (field == now) return;
+    field = now;
+    if (list_ != nullptr) list_->changes.push_back({id_, property, {}, now ? 1u : 0u});
+  }
+  ControlState& state() { return state_; }
+
+ private:
+  int id_;
+  ControlState& state_;
+  ChangeList* list_;
+};
+
+// The help grid's caption: the complete grid's digit, empty before there is one.
+std::string_view helpCaption(std::int32_t digit, std::string& spare) {
+  static constexpr std::string_view kDigits[] = {"", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+  if (digit >= 0 && digit <= 9) return kDigits[digit];
+  spare = std::to_string(digit);
+  return spare;
+}
+
+}  // namespace
+
+void MidEnd::sync(int id, ControlState& state, ChangeList* list) const {
   const Control& c = control(id);
-  ControlState state = shown_[static_cast<std::size_t>(id)];
   const Board& board = form_.game().board;
   const InterfaceState& ui = form_.ui();
+  StateSync sync(id, state, list);
   if (const CellIndex cell = cellOfControl(id); cell >= 0) {
-    state.text = board.text(cell);
-    state.background = board.background(cell);
-    state.foreground = board.foreground(cell);
-    state.readOnly = board.locked(cell) || ui.busy;
-    state.description = cellDescription(board, cell);
+    sync.text(Property::Text, state.text, board.text(cell));
+    sync.color(Property::Background, state.background, board.background(cell));
+    sync.color(Property::Foreground, state.foreground, board.foreground(cell));
+    sync.flag(Property::ReadOnly, state.readOnly, board.locked(cell) || ui.busy);
+    sync.text(Property::Description, state.description, cellDescription(board, cell));
   } else if (c.kind == ControlKind::HelpLabel) {
-    state.text = form_.lblZahl(c.index);
+    std::string spare;
+    sync.text(Property::Text, state.text, helpCaption(form_.game().solution[c.index], spare));
   } else if (c.kind == ControlKind::Option) {
-    state.checked = kLevels[static_cast<std::size_t>(c.index)].level == ui.level;
+    sync.flag(Property::Checked, state.checked,
+              kLevels[static_cast<std::size_t>(c.index)].level == ui.level);
   } else if (id == ids::kLblFrei) {
-    state.text = ui.freeCells;
+    sync.text(Property::Text, state.text, ui.freeCells);
   } else if (id == ids::kTxtShow) {
-    state.text = ui.chosenDigit;
-    state.readOnly = ui.busy;
+    sync.text(Property::Text, state.text, ui.chosenDigit);
+    sync.flag(Property::ReadOnly, state.readOnly, ui.busy);
   } else if (id == ids::kFrame2) {
-    state.visible = ui.thinking;
+    sync.flag(Property::Visible, state.visible, ui.thinking);
   } else if (id == ids::kSplash) {
-    state.visible = splashOpen_;
+    sync.flag(Property::Visible, state.visible, splashOpen_);
   } else if (id == ids::kCountdown) {
-    state.text = countdownText_;
+    sync.text(Property::Text, state.text, countdownText_);
   } else if (id == ids::kTimer1) {
-    state.running = splashOpen_;
+    sync.flag(Property::Running, state.running, splashOpen_);
   }
+}
+
+ControlState MidEnd::stateOf(int id) const {
+  ControlState state = shown_[static_cast<std::size_t>(id)];
+  sync(id, state, nullptr);
   return state;
 }
 
@@ -97,23 +136,15 @@ ChangeList MidEnd::handOut(ChangeList list) {
 
   for (int id = 0; id < kControlCount; ++id) {
     ControlState& shown = shown_[static_cast<std::size_t>(id)];
-    const ControlState now = stateOf(id);
-    compare(list, id, Property::Text, shown.text, now.text);
-    compare(list, id, Property::Background, shown.background.bgr, now.background.bgr);
-    compare(list, id, Property::Foreground, shown.foreground.bgr, now.foreground.bgr);
-    compare(list, id, Property::ReadOnly, shown.readOnly, now.readOnly);
-    compare(list, id, Property::Visible, shown.visible, now.visible);
-    compare(list, id, Property::Checked, shown.checked, now.checked);
-    compare(list, id, Property::Running, shown.running, now.running);
-    compare(list, id, Property::Description, shown.description, now.description);
+    const bool wasVisible = shown.visible;
+    sync(id, shown, &list);
     // A window shown again is built afresh: its controls show their design state.
-    if (control(id).kind == ControlKind::Window && now.visible && !shown.visible) {
+    if (control(id).kind == ControlKind::Window && shown.visible && !wasVisible) {
       for (int child = id + 1; child < kControlCount && control(child).window == control(id).window;
            ++child) {
         shown_[static_cast<std::size_t>(child)] = designState(child);
       }
     }
-    shown = now;
   }
   return list;
 }

@@ -58,6 +58,8 @@ class MidEnd {
 
  private:
   ChangeList handOut(ChangeList list = {});
+  // Brings `state` up to what control `id` shows by the game's state, recording each change.
+  void sync(int id, ControlState& state, ChangeList* list) const;
   void openSplash();
   void closeSplash();
 
