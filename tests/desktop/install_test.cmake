@@ -1,7 +1,8 @@
 # Installs the build into an empty folder as a packager would and checks what a desktop needs:
 # launcher, icons, metainfo and man page in place, accepted by Debian's own validators, and
 # launcher, icon and man page agreeing with the programs they belong to.
-set(root "${WORK}/root")
+# A prefix like a German home folder's: blanks and an umlaut.
+set(root "${WORK}/Eigene Dateien/Denksport und Rätsel/root")
 file(REMOVE_RECURSE "${root}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${root}"
                 RESULT_VARIABLE code OUTPUT_QUIET ERROR_VARIABLE err)
@@ -58,9 +59,10 @@ must_pass(appstreamcli validate --no-net "${metainfo}")
 must_pass(appstreamcli validate-tree --no-net "${root}")
 
 # The menu starts the installed program, without arguments, with the installed icon.
-file(STRINGS "${desktop}" exec REGEX "^Exec=")
-file(STRINGS "${desktop}" icon REGEX "^Icon=")
-if(NOT exec STREQUAL "Exec=${root}/games/kalmotre" OR NOT icon STREQUAL "Icon=kalmotre")
+file(STRINGS "${desktop}" exec REGEX "^Exec=" ENCODING UTF-8)
+file(STRINGS "${desktop}" icon REGEX "^Icon=" ENCODING UTF-8)
+# The prefix has a blank: the program's path stands in double quotes, as one argument.
+if(NOT exec STREQUAL "Exec=\"${root}/games/kalmotre\"" OR NOT icon STREQUAL "Icon=kalmotre")
   message(FATAL_ERROR "launcher: '${exec}', '${icon}'")
 endif()
 
@@ -122,4 +124,22 @@ foreach(example IN LISTS examples)
       endif()
     endif()
   endforeach()
+endforeach()
+
+# The README's examples print what the README shows.
+file(READ "${README}" readme)
+string(REGEX MATCHALL "\n\\$ kalmotre-gen[^\n]*\n[^`]*" blocks "${readme}")
+list(LENGTH blocks examples)
+if(examples EQUAL 0)
+  message(FATAL_ERROR "the README shows no kalmotre-gen example")
+endif()
+foreach(block IN LISTS blocks)
+  string(REGEX MATCH "\\$ kalmotre-gen([^\n]*)\n(.*)" matched "${block}")
+  separate_arguments(arguments UNIX_COMMAND "${CMAKE_MATCH_1}")
+  set(shown "${CMAKE_MATCH_2}")
+  execute_process(COMMAND "${root}/games/kalmotre-gen" ${arguments} RESULT_VARIABLE code
+                  OUTPUT_VARIABLE out)
+  if(NOT code EQUAL 0 OR NOT out STREQUAL shown)
+    message(FATAL_ERROR "README: 'kalmotre-gen${CMAKE_MATCH_1}' prints\n${out}but the README shows\n${shown}")
+  endif()
 endforeach()

@@ -7,11 +7,14 @@ set -euo pipefail
 app_tests="$1"
 work="$2"
 mkdir -p "$work"
-export XDG_RUNTIME_DIR="$work/runtime"
-rm -rf "$XDG_RUNTIME_DIR" "$work/display"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+rm -f "$work/display"
+# A socket's path may hold at most 107 bytes: the runtime folder is a short one of its own, not
+# one below the build folder, whose path can be as long as a checkout's.
+XDG_RUNTIME_DIR="$(mktemp -d /tmp/kalmotre-wl.XXXXXX)"
+export XDG_RUNTIME_DIR
+chmod 700 "$XDG_RUNTIME_DIR"
 pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true' EXIT
+trap 'kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 Xvfb -displayfd 5 -screen 0 1400x1100x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
