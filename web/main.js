@@ -88,7 +88,20 @@ class Page {
     client.style.width = px(self.rect[2]);
     client.style.height = px(self.rect[3]);
     this.elements[self.id] = win;
+    this.client = client;
     this.buildWindow("main", client, menu);
+    // Every key goes to the core, named as the browser names it; what the core takes goes no
+    // further.
+    for (const type of ["keydown", "keyup"]) {
+      document.addEventListener(type, (event) => {
+        const held = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
+          (event.metaKey ? 8 : 0);
+        const id = this.elements.indexOf(event.target);
+        if (this.send(type === "keydown" ? "key" : "keyup", id, event.key, held).keyTaken) {
+          event.preventDefault();
+        }
+      });
+    }
   }
 
   // The controls of one window, nested in their frames; the keyboard walks them in tab order,
@@ -192,19 +205,16 @@ class Page {
       // The focus going to another control of the window leaves the box; the page or the
       // browser losing it does not.
       const to = event.relatedTarget;
-      this.send("focusout", row.id, "", to && this.window.contains(to) ? 0 : 1);
-    });
-    box.addEventListener("keydown", (event) => {
-      const held = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
-        (event.metaKey ? 8 : 0);
-      if (this.send("key", row.id, event.key, held).keyTaken) event.preventDefault();
+      this.send("focusout", row.id, "", to && this.client.contains(to) ? 0 : 1);
     });
   }
 
   // Shows what changed, then does what the core asks: focus, the maker's page, paint and resume,
   // quit.
   apply(list) {
+    this.menuChanged = false;
     for (const [id, property, value] of list.changes) this.change(id, property, value);
+    if (this.menuChanged) this.followMenu();
     if (list.focus >= 0) {
       const box = this.elements[list.focus];
       box.focus();
@@ -252,6 +262,22 @@ class Page {
       case "description":
         element.setAttribute("aria-description", value);
         break;
+      case "highlighted":
+        element.classList.toggle("highlighted", value);
+        this.menuChanged = true;
+        break;
+    }
+  }
+
+  // The chosen menu item has the keyboard; leaving the menu gives it back where it was.
+  followMenu() {
+    const menu = this.window.querySelector(".menubar");
+    const chosen = menu.querySelector(".highlighted");
+    if (chosen) {
+      if (!menu.contains(document.activeElement)) this.beforeMenu = document.activeElement;
+      chosen.focus();
+    } else if (menu.contains(document.activeElement)) {
+      this.beforeMenu?.focus();
     }
   }
 

@@ -132,6 +132,8 @@ void applyToWidget(QWidget* widget, const Control& c, const Change& change) {
       break;
     case Property::Running:
       break;  // timers are no widgets: their window runs them
+    case Property::Highlighted:
+      break;  // Qt's menu bar keeps its keyboard mode itself
   }
 }
 

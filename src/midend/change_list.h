@@ -21,6 +21,7 @@ enum class Property : std::uint8_t {
   Checked,      // an option is the selected one
   Running,      // a timer runs at its interval
   Description,  // what a screen reader says of its state
+  Highlighted,  // a menu item chosen from the keyboard, which Return carries out
 };
 
 // A control's properties that can change while the game runs.
@@ -32,6 +33,7 @@ struct ControlState {
   bool visible = true;
   bool checked = false;
   bool running = false;
+  bool highlighted = false;
   std::string description;
 };
 

@@ -109,6 +109,8 @@ std::string_view propertyName(Property property) {
       return "running";
     case Property::Description:
       return "description";
+    case Property::Highlighted:
+      return "highlighted";
   }
   return "text";
 }

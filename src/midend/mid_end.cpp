@@ -2,6 +2,7 @@
 // draw state against which each hand-out is measured.
 #include "midend/mid_end.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace kalmotre {
@@ -115,6 +116,8 @@ void MidEnd::sync(int id, ControlState& state, ChangeList* list) const {
     sync.text(Property::Text, state.text, countdownText_);
   } else if (id == ids::kTimer1) {
     sync.flag(Property::Running, state.running, splashOpen_);
+  } else if (c.kind == ControlKind::MenuItem) {
+    sync.flag(Property::Highlighted, state.highlighted, id == menuItem_);
   }
 }
 
@@ -168,6 +171,7 @@ ChangeList MidEnd::load() {
 
 ChangeList MidEnd::click(int id) {
   ChangeList list;
+  menuItem_ = kNoControl;  // a click ends the menu bar's keyboard mode
   if (id == ids::kBtnGO) {
     form_.btnGO_Click();
   } else if (id == ids::kBtnLoesung) {
@@ -189,6 +193,7 @@ ChangeList MidEnd::click(int id) {
 }
 
 ChangeList MidEnd::edit(int id, std::string_view text) {
+  menuItem_ = kNoControl;
   if (const CellIndex cell = cellOfControl(id); cell >= 0) {
     // The box shows what was typed; the hand-out puts the game's text back where they differ.
     shown_[static_cast<std::size_t>(id)].text.assign(text);
@@ -201,6 +206,7 @@ ChangeList MidEnd::edit(int id, std::string_view text) {
 }
 
 ChangeList MidEnd::focusIn(int id) {
+  menuItem_ = kNoControl;
   if (const CellIndex cell = cellOfControl(id); cell >= 0) form_.cellGotFocus(cell);
   return handOut();
 }
@@ -217,8 +223,11 @@ ChangeList MidEnd::focusOut(int id, FocusCause cause) {
 
 ChangeList MidEnd::key(int id, std::string_view name, unsigned held) {
   ChangeList list;
+  altAlone_ = name == "Alt" && (held & ~modifiers::kAlt) == 0;
   const std::optional<FocusStep> step = focusStepOf(name);
-  if (step && held == 0 && cellOfControl(id) >= 0) {
+  if (menuKey(name, held)) {
+    list.keyTaken = true;
+  } else if (step && held == 0 && cellOfControl(id) >= 0) {
     form_.playerMovedFocus(*step);
     list.keyTaken = true;
   } else if (held == modifiers::kControl && (name == "n" || name == "N")) {
@@ -229,6 +238,48 @@ ChangeList MidEnd::key(int id, std::string_view name, unsigned held) {
     list.keyTaken = true;
   }
   return handOut(std::move(list));
+}
+
+ChangeList MidEnd::keyUp(int, std::string_view name, unsigned) {
+  ChangeList list;
+  if (name == "Alt" && altAlone_) {
+    altAlone_ = false;
+    // Alt alone enters the keyboard mode, and leaves it again.
+    menuItem_ = menuItem_ == kNoControl ? ids::kSudokuLaden : kNoControl;
+    list.keyTaken = true;
+  }
+  return handOut(std::move(list));
+}
+
+bool MidEnd::menuKey(std::string_view name, unsigned held) {
+  if (menuItem_ == kNoControl) {
+    if (name != "F10" || held != 0) return false;
+    menuItem_ = ids::kSudokuLaden;
+    return true;
+  }
+  if (name == "Alt") return false;  // its release decides
+  // The items stand in table order; the choice wraps at either end.
+  std::vector<int> items;
+  for (int id = 0; id < kControlCount; ++id) {
+    if (control(id).kind == ControlKind::MenuItem) items.push_back(id);
+  }
+  const auto at =
+      static_cast<int>(std::find(items.begin(), items.end(), menuItem_) - items.begin());
+  const int count = static_cast<int>(items.size());
+  if (name == "ArrowRight" || name == "ArrowLeft") {
+    const int next = (at + (name == "ArrowRight" ? 1 : count - 1)) % count;
+    menuItem_ = items[static_cast<std::size_t>(next)];
+  } else if (name == "Enter") {
+    const int chosen = menuItem_;
+    menuItem_ = kNoControl;
+    if (chosen == ids::kSudokuLaden) form_.SudokuLaden_Click();
+    if (chosen == ids::kMnuEnde) form_.mnuEnde_Click();
+  } else if (name == "Escape" || name == "F10" || name == "Tab") {
+    menuItem_ = kNoControl;
+    return name != "Tab";  // Tab goes on to move the focus
+  }
+  // Any other key is the menu's while it has the keyboard.
+  return true;
 }
 
 ChangeList MidEnd::timer(int id) {

@@ -42,6 +42,9 @@ class MidEnd {
   // A key pressed in `control` (kNoControl for the window as a whole), named as the browser's
   // KeyboardEvent.key names it ("ArrowUp", "n"), with the modifiers held.
   ChangeList key(int control, std::string_view name, unsigned held);
+  // A key let go. Alt pressed and let go with no key between puts the menu bar in keyboard
+  // mode, as F10 does: ← → choose an item, Return carries it out, Escape leaves.
+  ChangeList keyUp(int control, std::string_view name, unsigned held);
   ChangeList timer(int control);
   // Something of this program was dropped onto a control.
   ChangeList drop(int control);
@@ -62,11 +65,15 @@ class MidEnd {
   void sync(int id, ControlState& state, ChangeList* list) const;
   void openSplash();
   void closeSplash();
+  // The menu bar's keyboard mode; true when it took the key.
+  bool menuKey(std::string_view name, unsigned held);
 
   MainForm form_;
   SplashCountdown countdown_;
   bool splashOpen_ = false;
   std::string countdownText_;
+  int menuItem_ = kNoControl;        // the item the menu bar's keyboard mode has chosen
+  bool altAlone_ = false;            // Alt is down and no other key came since
   std::vector<ControlState> shown_;  // what the front end shows, as the last hand-out left it
 };
 

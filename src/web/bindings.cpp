@@ -53,7 +53,7 @@ class WebGame {
 
   // `event` names what happened to `control`: load, click, edit (text: the box's new text),
   // focusin, focusout (flags 1: the focus left the page's window), key (text: the key's name,
-  // flags: the modifiers held), timer, drop, resume, close.
+  // flags: the modifiers held), keyup, timer, drop, resume, close.
   std::string handle(const std::string& event, int control, const std::string& text, int flags) {
     return changeListJson(dispatch(event, control, text, flags));
   }
@@ -71,6 +71,7 @@ class WebGame {
       return midEnd_.focusOut(control, flags == 1 ? FocusCause::LeftWindow : FocusCause::Player);
     }
     if (event == "key") return midEnd_.key(control, text, static_cast<unsigned>(flags));
+    if (event == "keyup") return midEnd_.keyUp(control, text, static_cast<unsigned>(flags));
     if (event == "timer") return midEnd_.timer(control);
     if (event == "drop") return midEnd_.drop(control);
     if (event == "resume") return midEnd_.resume();

@@ -133,6 +133,46 @@ TEST_F(MidEndTest, KeysBecomeFocusStepsAndCommands) {
   EXPECT_TRUE(midEnd.key(kNoControl, "q", modifiers::kControl).quit);
 }
 
+TEST_F(MidEndTest, TheMenuBarTakesTheKeyboardWithF10OrAltAlone) {
+  const auto highlighted = [&] {
+    for (int id : {ids::kSudokuLaden, ids::kMnuEnde}) {
+      if (midEnd.stateOf(id).highlighted) return objectName(id);
+    }
+    return std::string();
+  };
+  midEnd.focusIn(cellControl(1));
+  EXPECT_TRUE(midEnd.key(cellControl(1), "F10", 0).keyTaken);
+  EXPECT_EQ(highlighted(), "SudokuLaden");
+  for (const char* step : {"ArrowRight", "ArrowRight", "ArrowLeft"}) {
+    EXPECT_TRUE(midEnd.key(kNoControl, step, 0).keyTaken);
+  }
+  EXPECT_EQ(highlighted(), "mnuEnde_1") << "the choice wraps at either end";
+  EXPECT_TRUE(midEnd.key(kNoControl, "Escape", 0).keyTaken);
+  EXPECT_EQ(highlighted(), "");
+
+  // Alt alone, pressed and let go; Alt with another key is the browser's or the desktop's.
+  midEnd.key(kNoControl, "Alt", modifiers::kAlt);
+  midEnd.key(kNoControl, "d", modifiers::kAlt);
+  EXPECT_FALSE(midEnd.keyUp(kNoControl, "Alt", 0).keyTaken);
+  EXPECT_EQ(highlighted(), "");
+  midEnd.key(kNoControl, "Alt", modifiers::kAlt);
+  EXPECT_TRUE(midEnd.keyUp(kNoControl, "Alt", 0).keyTaken);
+  EXPECT_EQ(highlighted(), "SudokuLaden");
+
+  // Return carries out the chosen item: "Sudoku neu Laden" puts the puzzle back.
+  midEnd.edit(cellControl(1), "4");
+  midEnd.key(kNoControl, "Alt", modifiers::kAlt);
+  midEnd.keyUp(kNoControl, "Alt", 0);  // a second Alt leaves the mode
+  EXPECT_EQ(highlighted(), "");
+  midEnd.key(kNoControl, "F10", 0);
+  EXPECT_TRUE(midEnd.key(kNoControl, "Enter", 0).keyTaken);
+  EXPECT_EQ(test::boardLine(midEnd.form().game().board), test::kPlayablePuzzle);
+  EXPECT_EQ(highlighted(), "");
+  midEnd.key(kNoControl, "F10", 0);
+  midEnd.key(kNoControl, "ArrowLeft", 0);
+  EXPECT_TRUE(midEnd.key(kNoControl, "Enter", 0).quit);
+}
+
 TEST_F(MidEndTest, GenerationPaintsTheFrameAndTheSplashBeforeItResumes) {
   const ChangeList first = midEnd.click(ids::kBtnGO);
   EXPECT_TRUE(first.resume);
@@ -205,6 +245,9 @@ TEST_F(MidEndTest, AFrontEndThatAppliesEveryListShowsTheGameState) {
         case Property::Description:
           s.description = c.text;
           break;
+        case Property::Highlighted:
+          s.highlighted = c.value != 0;
+          break;
         case Property::Visible:
           s.visible = c.value != 0;
           // A window shown again is built afresh from the table.
@@ -245,9 +288,12 @@ TEST_F(MidEndTest, AFrontEndThatAppliesEveryListShowsTheGameState) {
       case 3:
         list = fresh.focusOut(id, dice() % 2 ? FocusCause::Player : FocusCause::LeftWindow);
         break;
-      case 4:
-        list = fresh.key(id, dice() % 2 ? "ArrowUp" : "ArrowRight", dice() % 3);
+      case 4: {
+        const char* keys[] = {"ArrowUp", "ArrowRight", "F10", "Alt", "Enter", "Escape", "7"};
+        const char* name = keys[dice() % std::size(keys)];
+        list = dice() % 4 == 0 ? fresh.keyUp(id, name, 0) : fresh.key(id, name, dice() % 3);
         break;
+      }
       case 5:
         list = fresh.timer(dice() % 2 ? ids::kTimer1 : id);
         break;
@@ -268,7 +314,8 @@ TEST_F(MidEndTest, AFrontEndThatAppliesEveryListShowsTheGameState) {
       ASSERT_TRUE(got.text == want.text && got.background == want.background &&
                   got.foreground == want.foreground && got.readOnly == want.readOnly &&
                   got.visible == want.visible && got.checked == want.checked &&
-                  got.running == want.running && got.description == want.description)
+                  got.running == want.running && got.description == want.description &&
+                  got.highlighted == want.highlighted)
           << "step " << step << ": " << objectName(c);
     }
   }

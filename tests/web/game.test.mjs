@@ -208,6 +208,30 @@ describe("the web edition", () => {
     assert.equal(await splash.count(), 0, "closed after the count");
   }, { clock: true }));
 
+  test("the menu bar takes the keyboard with F10 or Alt alone", () => play(async (page) => {
+    const active = () => page.evaluate(() => document.activeElement.id);
+    const chosen = () => page.evaluate(() =>
+      [...document.querySelectorAll(".menubar .highlighted")].map((e) => e.id).join());
+    await typeInto(page, 0, "5");  // the focus moves on to cell 1
+    await page.keyboard.press("F10");
+    assert.equal(await chosen(), "SudokuLaden");
+    assert.equal(await active(), "SudokuLaden");
+    await page.keyboard.press("ArrowRight");
+    assert.equal(await chosen(), "mnuEnde_1");
+    await page.keyboard.press("ArrowRight");
+    assert.equal(await chosen(), "SudokuLaden", "the choice wraps");
+    await page.keyboard.press("Escape");
+    assert.equal(await chosen(), "");
+    assert.equal(await active(), "txtZahl_1", "the keyboard goes back where it was");
+    await page.keyboard.press("Alt");
+    assert.equal(await chosen(), "SudokuLaden");
+    await page.keyboard.press("Enter");  // "Sudoku neu Laden": the 5 goes
+    assert.equal(await chosen(), "");
+    assert.equal(await page.inputValue("#txtZahl_0"), "");
+    await page.keyboard.press("Alt+d");  // Alt with a key is the browser's
+    assert.equal(await chosen(), "");
+  }));
+
   test("Beenden ends the game at once and offers a way back", () => play(async (page) => {
     await page.click("#btnGO");
     await page.click("#mnuEnde_1");
