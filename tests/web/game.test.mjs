@@ -4,8 +4,11 @@ import { after, before, describe, test } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { writeFileSync } from "node:fs";
+import { appendFile, cp, mkdtemp, readdir, readFile, rm, utimes } from "node:fs/promises";
+import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { background, boardLine, expectedLayout, generate, launch, openGame, root, seedOf, serve }
+import { background, boardLine, dist, expectedLayout, generate, launch, openGame, root, seedOf,
+  serve }
   from "./harness.mjs";
 
 const nativeGen = process.env.KALMOTRE_GEN ?? join(root, "build/debug/kalmotre-gen");
@@ -271,6 +274,68 @@ describe("the web edition", () => {
     const stored = await page.evaluate(() => ({ cookies: document.cookie, local: localStorage.length }));
     assert.deepEqual(stored, { cookies: "", local: 0 });
   }));
+});
+
+describe("releases", () => {
+  test("a new release reaches a returning visitor by the second visit and plays offline", async () => {
+    // Two releases side by side, every file ten days old, as a host that keeps dates serves them.
+    const work = await mkdtemp(join(tmpdir(), "kalmotre-releases-"));
+    const [first, second] = [join(work, "first"), join(work, "second")];
+    await cp(dist, first, { recursive: true });
+    await cp(dist, second, { recursive: true });
+    await appendFile(join(second, "main.js"), '\nwindow.kalmotreRelease = "second";\n');
+    execFileSync(join(root, "web/stamp-release"), [second]);
+    const old = new Date(Date.now() - 10 * 24 * 3600 * 1000);
+    for (const folder of [first, second]) {
+      for (const file of await readdir(folder, { recursive: true })) await utimes(join(folder, file), old, old);
+    }
+    const secondCache = (await readFile(join(second, "sw.js"), "utf8")).match(/const CACHE = "([^"]+)"/)[1];
+
+    const host = await serve(first);
+    const context = await browser.newContext();
+    const problems = [];
+    const visit = async () => {
+      const page = await context.newPage();
+      page.on("console", (m) => { if (m.type() === "error") problems.push(m.text()); });
+      await page.goto(`${host.origin}/`);
+      await page.locator("#txtZahl_80").waitFor();
+      await page.evaluate(async () => {
+        await navigator.serviceWorker.ready;
+        if (!navigator.serviceWorker.controller) {
+          await new Promise((resolve) => navigator.serviceWorker.addEventListener("controllerchange", resolve));
+        }
+      });
+      return page;
+    };
+    const release = (page) => page.evaluate(() => window.kalmotreRelease ?? "first");
+    try {
+      assert.equal(await release(await visit()), "first");
+      host.setRoot(second);
+      // The next visit finds the new worker; it fetches the new files while the old ones play.
+      const next = await visit();
+      const installed = () => next.evaluate(async (name) => {
+        const keys = await caches.keys();
+        return keys.length === 1 && keys[0] === name;
+      }, secondCache);
+      for (let tries = 0; !(await installed()); ++tries) {
+        assert.ok(tries < 150, "the new release was not installed within 15 s");
+        await new Promise((resolve) => setTimeout(resolve, 100));
+      }
+      const again = await visit();
+      assert.equal(await release(again), "second", "the second visit runs the new release");
+      await context.setOffline(true);
+      await again.reload();
+      await again.locator("#txtZahl_80").waitFor();
+      assert.equal(await release(again), "second");
+      await generate(again);
+      assert.match(await again.textContent("#lblFrei"), /^Freie Felder: [1-9][0-9]$/);
+      assert.deepEqual(problems, []);
+    } finally {
+      await context.close();
+      host.server.close();
+      await rm(work, { recursive: true, force: true });
+    }
+  });
 });
 
 describe("kalmotre-gen for Node", () => {

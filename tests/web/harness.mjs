@@ -1,7 +1,7 @@
 // What the browser tests share: the built site served on a loopback port, Debian's Chromium
 // driven by Playwright, and a page that records console errors and every request it makes.
 import { createServer } from "node:http";
-import { readFile } from "node:fs/promises";
+import { readFile, stat } from "node:fs/promises";
 import { extname, join, normalize } from "node:path";
 import { fileURLToPath } from "node:url";
 import { chromium } from "playwright-core";
@@ -14,23 +14,28 @@ const kTypes = {
   ".wasm": "application/wasm", ".json": "application/json", ".png": "image/png",
 };
 
-// A static server of the site folder, as any host would serve it.
-export async function serve() {
+// A static server of a site folder, as most hosts serve one: the files' dates as Last-Modified,
+// no Cache-Control. setRoot() deploys another release in its place.
+export async function serve(folder = dist) {
+  let site = folder;
   const server = createServer(async (request, response) => {
     let path = decodeURIComponent(new URL(request.url, "http://x").pathname);
     if (path.endsWith("/")) path += "index.html";
-    const file = normalize(join(dist, path));
-    if (!file.startsWith(dist)) return response.writeHead(403).end();
+    const file = normalize(join(site, path));
+    if (!file.startsWith(site)) return response.writeHead(403).end();
     try {
       const body = await readFile(file);
-      response.writeHead(200, { "Content-Type": kTypes[extname(file)] ?? "application/octet-stream" });
+      const modified = (await stat(file)).mtime.toUTCString();
+      response.writeHead(200, { "Content-Type": kTypes[extname(file)] ?? "application/octet-stream",
+        "Last-Modified": modified });
       response.end(body);
     } catch {
       response.writeHead(404).end();
     }
   });
   await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-  return { server, origin: `http://127.0.0.1:${server.address().port}` };
+  return { server, origin: `http://127.0.0.1:${server.address().port}`,
+    setRoot: (next) => { site = next; } };
 }
 
 export async function launch() {
