@@ -4,6 +4,7 @@ import { createServer } from "node:http";
 import { readFile, stat } from "node:fs/promises";
 import { extname, join, normalize } from "node:path";
 import { fileURLToPath } from "node:url";
+import { gzipSync } from "node:zlib";
 import { chromium } from "playwright-core";
 
 export const root = fileURLToPath(new URL("../..", import.meta.url));
@@ -16,7 +17,8 @@ const kTypes = {
 
 // A static server of a site folder, as most hosts serve one: the files' dates as Last-Modified,
 // no Cache-Control. setRoot() deploys another release in its place.
-export async function serve(folder = dist) {
+// With `gzip`, text and WebAssembly go compressed to a browser that takes it, as most hosts do.
+export async function serve(folder = dist, { gzip = false } = {}) {
   let site = folder;
   const server = createServer(async (request, response) => {
     let path = decodeURIComponent(new URL(request.url, "http://x").pathname);
@@ -24,10 +26,15 @@ export async function serve(folder = dist) {
     const file = normalize(join(site, path));
     if (!file.startsWith(site)) return response.writeHead(403).end();
     try {
-      const body = await readFile(file);
+      let body = await readFile(file);
       const modified = (await stat(file)).mtime.toUTCString();
-      response.writeHead(200, { "Content-Type": kTypes[extname(file)] ?? "application/octet-stream",
-        "Last-Modified": modified });
+      const headers = { "Content-Type": kTypes[extname(file)] ?? "application/octet-stream",
+        "Last-Modified": modified };
+      if (gzip && extname(file) !== ".png" && /\bgzip\b/.test(request.headers["accept-encoding"] ?? "")) {
+        body = gzipSync(body);
+        headers["Content-Encoding"] = "gzip";
+      }
+      response.writeHead(200, headers);
       response.end(body);
     } catch {
       response.writeHead(404).end();
