@@ -1,0 +1,235 @@
+// The web edition in the two other browser engines: Firefox (Debian's firefox-esr, driven over
+// WebDriver BiDi by puppeteer-core) and WebKit (WebKitGTK's MiniBrowser, driven by
+// WebKitWebDriver on an Xvfb of its own). Each plays the same scenes through one small driver
+// interface and fails on any console error.
+import { after, before, describe, test } from "node:test";
+import assert from "node:assert/strict";
+import { execFileSync, spawn } from "node:child_process";
+import { existsSync, readFileSync, rmSync } from "node:fs";
+import { mkdtemp, appendFile, cp, readdir, utimes, readFile, rm } from "node:fs/promises";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import puppeteer from "puppeteer-core";
+import { dist, root, seedOf, serve } from "./harness.mjs";
+
+const nativeGen = process.env.KALMOTRE_GEN ?? join(root, "build/debug/kalmotre-gen");
+const firefoxBinary = process.env.FIREFOX ?? "/usr/bin/firefox-esr";
+const webkitDriver = process.env.WEBKIT_DRIVER ?? "/usr/bin/WebKitWebDriver";
+const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// Firefox: a fresh profile per session, its console collected through BiDi.
+async function firefoxSession() {
+  const browser = await puppeteer.launch({ browser: "firefox", executablePath: firefoxBinary,
+    headless: true });
+  const page = await browser.newPage();
+  const errors = [];
+  page.on("console", (m) => { if (m.type() === "error") errors.push(m.text()); });
+  page.on("pageerror", (e) => errors.push(e.message));
+  return {
+    goto: (url) => page.goto(url),
+    evaluate: (fn, ...args) => page.evaluate(fn, ...args),
+    click: (selector) => page.click(selector),
+    type: (text) => page.keyboard.type(text),
+    press: (key) => page.keyboard.press(key),
+    errors: async () => errors,
+    close: () => browser.close(),
+  };
+}
+
+// WebKit: WebKitWebDriver's classic protocol over HTTP. MiniBrowser writes its console to a file
+// of the session's (see tests/web/minibrowser).
+const kKeys = { F10: "\uE03A", Enter: "\uE007", Escape: "\uE00C", ArrowLeft: "\uE012",
+  ArrowRight: "\uE014", Alt: "\uE00A" };
+let webkit = null;  // the display and the driver, shared by the sessions
+async function startWebKit() {
+  const xvfb = spawn("Xvfb", ["-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+    { stdio: ["ignore", "ignore", "ignore", "pipe"] });
+  const display = await new Promise((resolve) => xvfb.stdio[3].once("data", (d) => resolve(String(d).trim())));
+  const port = 4400 + Math.floor(Math.random() * 500);
+  const work = await mkdtemp(join(tmpdir(), "kalmotre-webkit-"));
+  const log = join(work, "console.log");
+  const driver = spawn(webkitDriver, [`--port=${port}`], {
+    stdio: "ignore", env: { ...process.env, DISPLAY: `:${display}`, KALMOTRE_CONSOLE_LOG: log } });
+  for (let k = 0; k < 100; ++k) {
+    try {
+      await fetch(`http://127.0.0.1:${port}/status`);
+      break;
+    } catch {
+      await pause(50);
+    }
+  }
+  webkit = { xvfb, driver, port, work, log };
+}
+
+async function webkitSession() {
+  const call = async (method, path, body) => {
+    const response = await fetch(`http://127.0.0.1:${webkit.port}${path}`, { method,
+      headers: { "Content-Type": "application/json" }, body: body && JSON.stringify(body) });
+    const { value } = await response.json();
+    if (value && value.error) throw new Error(`WebDriver ${path}: ${value.error} ${value.message}`);
+    return value;
+  };
+  rmSync(webkit.log, { force: true });
+  const { sessionId } = await call("POST", "/session", { capabilities: { alwaysMatch: {
+    "webkitgtk:browserOptions": { binary: join(root, "tests/web/minibrowser"),
+      args: ["--automation", "--enable-write-console-messages-to-stdout=true"] } } } });
+  const s = `/session/${sessionId}`;
+  const element = async (selector) =>
+    Object.values(await call("POST", `${s}/element`, { using: "css selector", value: selector }))[0];
+  const keys = (list) => call("POST", `${s}/actions`, { actions: [{ type: "key", id: "keyboard",
+    actions: list.flatMap((k) => [{ type: "keyDown", value: k }, { type: "keyUp", value: k }]) }] });
+  return {
+    goto: (url) => call("POST", `${s}/url`, { url }),
+    evaluate: (fn, ...args) => call("POST", `${s}/execute/async`, {
+      script: `const done = arguments[arguments.length - 1];
+        Promise.resolve((${fn}).apply(null, Array.from(arguments).slice(0, -1))).then(done, (e) => done("error: " + e));`,
+      args }),
+    click: async (selector) => call("POST", `${s}/element/${await element(selector)}/click`, {}),
+    type: (text) => keys([...text]),
+    press: (key) => keys([kKeys[key] ?? key]),
+    errors: async () => {
+      const lines = existsSync(webkit.log) ? readFileSync(webkit.log, "utf8").split("\n") : [];
+      return lines.filter((line) => / CONSOLE [A-Z]+ ERROR /.test(line) || /CONSOLE ERROR/.test(line));
+    },
+    close: () => call("DELETE", s),
+  };
+}
+
+const engines = [["Firefox", firefoxSession], ["WebKit", webkitSession]];
+
+let site;
+before(async () => {
+  site = await serve();
+  await startWebKit();
+});
+after(async () => {
+  site?.server.close();
+  webkit?.driver.kill();
+  webkit?.xvfb.kill();
+  if (webkit) await rm(webkit.work, { recursive: true, force: true });
+});
+
+// A scene in a fresh session of the engine, ending with no console error.
+async function play(open, body, origin = site.origin) {
+  const b = await open();
+  try {
+    await b.goto(`${origin}/`);
+    await waitFor(b, () => document.getElementById("txtZahl_80") !== null);
+    await body(b);
+    assert.deepEqual(await b.errors(), []);
+  } finally {
+    await b.close();
+  }
+}
+
+async function waitFor(b, predicate, what = String(predicate)) {
+  for (let k = 0; k < 200; ++k) {
+    if (await b.evaluate(predicate)) return;
+    await pause(50);
+  }
+  assert.fail(`waited in vain for ${what}`);
+}
+
+const active = (b) => b.evaluate(() => document.activeElement.id);
+const boardLine = (b) => b.evaluate(() => {
+  let line = "";
+  for (let row = 0; row < 9; ++row) {
+    for (let column = 0; column < 9; ++column) {
+      const cell = 9 * (3 * Math.floor(row / 3) + Math.floor(column / 3)) + 3 * (row % 3) + (column % 3);
+      const text = document.getElementById(`txtZahl_${cell}`).value;
+      line += text === "" ? "." : text[0];
+    }
+  }
+  return line;
+});
+
+for (const [engine, open] of engines) {
+  describe(engine, () => {
+    test("opens on an empty board; a typed digit moves on, an arrow steps back", () => play(open, async (b) => {
+      assert.equal(await boardLine(b), ".".repeat(81));
+      assert.equal(await active(b), "btnGO");
+      await b.click("#txtZahl_8");
+      await b.type("7");
+      assert.equal(await active(b), "txtZahl_9");
+      assert.equal(await b.evaluate(() => document.getElementById("lblFrei").textContent),
+        "Freie Felder: 80");
+      await b.press("ArrowLeft");
+      assert.equal(await active(b), "txtZahl_2", "left of cell 9 is cell 2, in block 0");
+    }));
+
+    test("paints the thinking frame and makes the puzzle kalmotre-gen makes", () => play(open, async (b) => {
+      const seconds = 7.25;
+      const seen = await b.evaluate((s) => new Promise((resolve) => {
+        window.kalmotreTest.fixClock(s);
+        const frame = document.getElementById("Frame2");
+        let painted = false;
+        const watch = () => {
+          if (!frame.hidden) painted = true;
+          if (frame.hidden && painted) return resolve(true);
+          requestAnimationFrame(watch);
+        };
+        requestAnimationFrame(() => {
+          document.getElementById("btnGO").click();
+          requestAnimationFrame(watch);
+        });
+        setTimeout(() => resolve(painted), 5000);
+      }), seconds);
+      assert.equal(seen, true, "Ich denke nach.... was painted");
+      await waitFor(b, () => document.getElementById("Frame2").hidden);
+      const expected = execFileSync(nativeGen, ["--level", "schwer", "--seed", seedOf(seconds)])
+        .toString().trim();
+      assert.equal(await boardLine(b), expected);
+    }));
+
+    test("the menu bar takes the keyboard with F10", () => play(open, async (b) => {
+      await b.click("#txtZahl_0");
+      await b.type("5");
+      await b.press("F10");
+      assert.equal(await active(b), "SudokuLaden");
+      await b.press("ArrowRight");
+      assert.equal(await active(b), "mnuEnde_1");
+      await b.press("ArrowLeft");
+      await b.press("Enter");  // "Sudoku neu Laden": the 5 goes
+      assert.equal(await b.evaluate(() => document.getElementById("txtZahl_0").value), "");
+    }));
+
+    test("a new release reaches a returning visitor by the second visit", async () => {
+      const work = await mkdtemp(join(tmpdir(), "kalmotre-releases-"));
+      const [first, second] = [join(work, "first"), join(work, "second")];
+      await cp(dist, first, { recursive: true });
+      await cp(dist, second, { recursive: true });
+      await appendFile(join(second, "main.js"), '\nwindow.kalmotreRelease = "second";\n');
+      execFileSync(join(root, "web/stamp-release"), [second]);
+      const old = new Date(Date.now() - 10 * 24 * 3600 * 1000);
+      for (const folder of [first, second]) {
+        for (const file of await readdir(folder, { recursive: true })) await utimes(join(folder, file), old, old);
+      }
+      const secondCache = (await readFile(join(second, "sw.js"), "utf8")).match(/const CACHE = "([^"]+)"/)[1];
+      const host = await serve(first);
+      const b = await open();
+      const visit = async () => {
+        await b.goto(`${host.origin}/`);
+        await waitFor(b, () => document.getElementById("txtZahl_80") !== null);
+        await b.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+        return b.evaluate(() => window.kalmotreRelease ?? "first");
+      };
+      try {
+        assert.equal(await visit(), "first");
+        host.setRoot(second);
+        await visit();
+        for (let tries = 0; ; ++tries) {
+          const keys = await b.evaluate(() => caches.keys());
+          if (keys.length === 1 && keys[0] === secondCache) break;
+          assert.ok(tries < 150, `the new release was not installed: ${keys}`);
+          await pause(100);
+        }
+        assert.equal(await visit(), "second", "the second visit runs the new release");
+        assert.deepEqual(await b.errors(), []);
+      } finally {
+        await b.close();
+        host.server.close();
+        await rm(work, { recursive: true, force: true });
+      }
+    });
+  });
+}
