@@ -5,11 +5,11 @@
 import { after, before, describe, test } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync, spawn } from "node:child_process";
-import { mkdtemp, appendFile, cp, readdir, utimes, readFile, rm } from "node:fs/promises";
+import { mkdtemp, rm } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import puppeteer from "puppeteer-core";
-import { dist, root, seedOf, serve } from "./harness.mjs";
+import { boardLine, root, seedOf, serve, stageReleases } from "./harness.mjs";
 
 const nativeGen = process.env.KALMOTRE_GEN ?? join(root, "build/debug/kalmotre-gen");
 const firefoxBinary = process.env.FIREFOX ?? "/usr/bin/firefox-esr";
@@ -144,17 +144,6 @@ async function waitFor(b, predicate, what = String(predicate)) {
 }
 
 const active = (b) => b.evaluate(() => document.activeElement.id);
-const boardLine = (b) => b.evaluate(() => {
-  let line = "";
-  for (let row = 0; row < 9; ++row) {
-    for (let column = 0; column < 9; ++column) {
-      const cell = 9 * (3 * Math.floor(row / 3) + Math.floor(column / 3)) + 3 * (row % 3) + (column % 3);
-      const text = document.getElementById(`txtZahl_${cell}`).value;
-      line += text === "" ? "." : text[0];
-    }
-  }
-  return line;
-});
 
 describe("WebKit on its own", () => {
   test("loads the game without a console error", async () => {
@@ -213,17 +202,7 @@ for (const [engine, open] of engines) {
     }));
 
     test("a new release reaches a returning visitor by the second visit", async () => {
-      const work = await mkdtemp(join(tmpdir(), "kalmotre-releases-"));
-      const [first, second] = [join(work, "first"), join(work, "second")];
-      await cp(dist, first, { recursive: true });
-      await cp(dist, second, { recursive: true });
-      await appendFile(join(second, "main.js"), '\nwindow.kalmotreRelease = "second";\n');
-      execFileSync(join(root, "web/stamp-release"), [second]);
-      const old = new Date(Date.now() - 10 * 24 * 3600 * 1000);
-      for (const folder of [first, second]) {
-        for (const file of await readdir(folder, { recursive: true })) await utimes(join(folder, file), old, old);
-      }
-      const secondCache = (await readFile(join(second, "sw.js"), "utf8")).match(/const CACHE = "([^"]+)"/)[1];
+      const { work, first, second, secondCache } = await stageReleases();
       const host = await serve(first);
       const b = await open();
       const visit = async () => {

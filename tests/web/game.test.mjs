@@ -4,11 +4,10 @@ import { after, before, describe, test } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { writeFileSync } from "node:fs";
-import { appendFile, cp, mkdtemp, readdir, readFile, rm, utimes } from "node:fs/promises";
-import { tmpdir } from "node:os";
+import { rm } from "node:fs/promises";
 import { join } from "node:path";
-import { background, boardLine, dist, expectedLayout, generate, launch, openGame, root, seedOf,
-  serve }
+import { background, boardLine, expectedLayout, generate, launch, openGame, root, seedOf, serve,
+  stageReleases }
   from "./harness.mjs";
 
 const nativeGen = process.env.KALMOTRE_GEN ?? join(root, "build/debug/kalmotre-gen");
@@ -278,18 +277,7 @@ describe("the web edition", () => {
 
 describe("releases", () => {
   test("a new release reaches a returning visitor by the second visit and plays offline", async () => {
-    // Two releases side by side, every file ten days old, as a host that keeps dates serves them.
-    const work = await mkdtemp(join(tmpdir(), "kalmotre-releases-"));
-    const [first, second] = [join(work, "first"), join(work, "second")];
-    await cp(dist, first, { recursive: true });
-    await cp(dist, second, { recursive: true });
-    await appendFile(join(second, "main.js"), '\nwindow.kalmotreRelease = "second";\n');
-    execFileSync(join(root, "web/stamp-release"), [second]);
-    const old = new Date(Date.now() - 10 * 24 * 3600 * 1000);
-    for (const folder of [first, second]) {
-      for (const file of await readdir(folder, { recursive: true })) await utimes(join(folder, file), old, old);
-    }
-    const secondCache = (await readFile(join(second, "sw.js"), "utf8")).match(/const CACHE = "([^"]+)"/)[1];
+    const { work, first, second, secondCache } = await stageReleases();
 
     const host = await serve(first);
     const context = await browser.newContext();

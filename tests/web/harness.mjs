@@ -1,7 +1,9 @@
 // What the browser tests share: the built site served on a loopback port, Debian's Chromium
 // driven by Playwright, and a page that records console errors and every request it makes.
 import { createServer } from "node:http";
-import { readFile, stat } from "node:fs/promises";
+import { appendFile, cp, mkdtemp, readdir, readFile, stat, utimes } from "node:fs/promises";
+import { execFileSync } from "node:child_process";
+import { tmpdir } from "node:os";
 import { extname, join, normalize } from "node:path";
 import { fileURLToPath } from "node:url";
 import { gzipSync } from "node:zlib";
@@ -69,7 +71,8 @@ export async function openGame(browser, origin, { clock = false } = {}) {
   return { context, page, problems };
 }
 
-// The board row by row, '.' for an empty cell, read off the cell boxes.
+// The board row by row, '.' for an empty cell, read off the cell boxes (any driver whose page
+// evaluates a function: Playwright, puppeteer, the WebDriver session of engines.test.mjs).
 export async function boardLine(page) {
   return page.evaluate(() => {
     let line = "";
@@ -122,4 +125,21 @@ export async function expectedLayout() {
     }
   }
   return boxes;
+}
+
+// Two releases side by side, every file ten days old, as a host that keeps dates serves them:
+// the build as it is, and the same with a line more in main.js, stamped as a build stamps it.
+export async function stageReleases() {
+  const work = await mkdtemp(join(tmpdir(), "kalmotre-releases-"));
+  const [first, second] = [join(work, "first"), join(work, "second")];
+  await cp(dist, first, { recursive: true });
+  await cp(dist, second, { recursive: true });
+  await appendFile(join(second, "main.js"), '\nwindow.kalmotreRelease = "second";\n');
+  execFileSync(join(root, "web/stamp-release"), [second]);
+  const old = new Date(Date.now() - 10 * 24 * 3600 * 1000);
+  for (const folder of [first, second]) {
+    for (const file of await readdir(folder, { recursive: true })) await utimes(join(folder, file), old, old);
+  }
+  const secondCache = (await readFile(join(second, "sw.js"), "utf8")).match(/const CACHE = "([^"]+)"/)[1];
+  return { work, first, second, secondCache };
 }
