@@ -159,11 +159,16 @@ TEST_F(MidEndTest, TheMenuBarTakesTheKeyboardWithF10OrAltAlone) {
   EXPECT_TRUE(midEnd.keyUp(kNoControl, "Alt", 0).keyTaken);
   EXPECT_EQ(highlighted(), "SudokuLaden");
 
-  // Return carries out the chosen item: "Sudoku neu Laden" puts the puzzle back.
+  // A click or an entry ends the mode; a second Alt alone does too.
   midEnd.edit(cellControl(1), "4");
-  midEnd.key(kNoControl, "Alt", modifiers::kAlt);
-  midEnd.keyUp(kNoControl, "Alt", 0);  // a second Alt leaves the mode
   EXPECT_EQ(highlighted(), "");
+  midEnd.key(kNoControl, "Alt", modifiers::kAlt);
+  midEnd.keyUp(kNoControl, "Alt", 0);
+  midEnd.key(kNoControl, "Alt", modifiers::kAlt);
+  midEnd.keyUp(kNoControl, "Alt", 0);
+  EXPECT_EQ(highlighted(), "");
+
+  // Return carries out the chosen item: "Sudoku neu Laden" puts the puzzle back.
   midEnd.key(kNoControl, "F10", 0);
   EXPECT_TRUE(midEnd.key(kNoControl, "Enter", 0).keyTaken);
   EXPECT_EQ(test::boardLine(midEnd.form().game().board), test::kPlayablePuzzle);
