@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "midend/mid_end.h"
+
 namespace kalmotre {
 
 namespace {
@@ -124,6 +126,18 @@ bool isColorProperty(Property property) {
 }
 
 }  // namespace
+
+std::string digitPadJson() {
+  std::string out = "{\"name\":";
+  quote(out, kDigitPadName);
+  out += ",\"buttons\":[";
+  for (const std::string_view caption : kDigitPad) {
+    if (out.back() != '[') out += ',';
+    quote(out, caption);
+  }
+  out += "]}";
+  return out;
+}
 
 std::string controlTableJson() {
   std::string out = "[";

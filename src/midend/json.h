@@ -11,6 +11,9 @@ namespace kalmotre {
 // An array of the table's rows, each with its id, objectName and design state.
 std::string controlTableJson();
 
+// {"name":"Ziffern","buttons":["1",...,"9","Löschen"]}: the digit pad of a touch screen.
+std::string digitPadJson();
+
 // {"changes":[[control,"property",value],...],"focus":id,"resume":false,"quit":false,
 //  "keyTaken":false,"open":"address"}; colours are 0xBBGGRR numbers, flags true or false.
 std::string changeListJson(const ChangeList& list);

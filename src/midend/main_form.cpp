@@ -10,6 +10,7 @@
 #include "input/free_cells.h"
 #include "input/validation.h"
 #include "knobs/knobs.h"
+#include "midend/snapshot.h"
 #include "solve/hidden_singles.h"
 #include "solve/possibilities.h"
 #include "solve/solver.h"
@@ -67,6 +68,19 @@ Requests MainForm::takeRequests() {
   const Requests taken = requests_;
   requests_ = Requests{};
   return taken;
+}
+
+std::string MainForm::snapshot() const {
+  if (ui_.busy || resumePending_) return {};
+  return writeSnapshot(game_, ui_);
+}
+
+bool MainForm::restore(std::string_view text) {
+  if (ui_.busy || resumePending_) return false;
+  if (!readSnapshot(text, game_, ui_)) return false;
+  quitPending_ = false;
+  requests_ = Requests{};
+  return true;
 }
 
 void MainForm::Form_Load() {

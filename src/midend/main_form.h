@@ -42,6 +42,12 @@ class MainForm final : private CellChangeListener {
   // "Beenden" arrived while a command was running; it is carried out when the command ends.
   bool quitPending() const { return quitPending_; }
 
+  // The game as text for a front end to keep across a reload; empty while a command runs.
+  std::string snapshot() const;
+  // Brings back a game that snapshot() wrote, running no handler. False, with nothing changed,
+  // while a command runs or for a text that is not a sound snapshot.
+  bool restore(std::string_view text);
+
   // What the commands so far ask of the front end; asking clears them.
   Requests takeRequests();
 

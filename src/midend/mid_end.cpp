@@ -300,6 +300,35 @@ ChangeList MidEnd::drop(int id) {
   return handOut(std::move(list));
 }
 
+ChangeList MidEnd::padKey(int id, int button) {
+  menuItem_ = kNoControl;
+  if (button < 0 || button >= static_cast<int>(kDigitPad.size())) return handOut();
+  // Unlike a typed entry, the box does not show the text yet: the hand-out puts it there.
+  const std::string_view text = button + 1 < static_cast<int>(kDigitPad.size())
+                                    ? kDigitPad[static_cast<std::size_t>(button)]
+                                    : std::string_view();
+  if (const CellIndex cell = cellOfControl(id); cell >= 0) {
+    form_.playerEditedCell(cell, text);
+  } else if (id == ids::kTxtShow) {
+    form_.playerEditedShowText(text);
+  }
+  return handOut();
+}
+
+ChangeList MidEnd::dismissSplash() {
+  closeSplash();
+  return handOut();
+}
+
+std::optional<ChangeList> MidEnd::restore(std::string_view text) {
+  if (!form_.restore(text)) return std::nullopt;
+  closeSplash();
+  menuItem_ = kNoControl;
+  ChangeList list;
+  if (form_.focusedCell() != kNoCell) list.focus = cellControl(form_.focusedCell());
+  return handOut(std::move(list));
+}
+
 ChangeList MidEnd::resume() {
   form_.resume();
   return handOut();

@@ -4,6 +4,9 @@
 // front end keeps none.
 #pragma once
 
+#include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,6 +24,11 @@ enum class FocusCause { Player, LeftWindow };
 namespace modifiers {
 inline constexpr unsigned kShift = 1, kControl = 2, kAlt = 4, kMeta = 8;
 }
+
+// The on-screen digits a touch screen shows beside the board, a group of their own.
+inline constexpr std::string_view kDigitPadName = "Ziffern";
+inline constexpr std::array<std::string_view, 10> kDigitPad = {"1", "2", "3", "4", "5",
+                                                               "6", "7", "8", "9", "Löschen"};
 
 class MidEnd {
  public:
@@ -48,6 +56,11 @@ class MidEnd {
   ChangeList timer(int control);
   // Something of this program was dropped onto a control.
   ChangeList drop(int control);
+  // A button of the digit pad (its place in kDigitPad) while `control` has the focus: the box
+  // shows what typing that digit over its selected text leaves, "Löschen" what Delete leaves.
+  ChangeList padKey(int control, int button);
+  // The player tapped the splash window away (a front end that lets it lie over the board).
+  ChangeList dismissSplash();
   // The front end painted and let the pending events run, as the last list asked.
   ChangeList resume();
   // The window's close button.
@@ -55,6 +68,12 @@ class MidEnd {
   // What changed since the last hand-out without an event, for instance during a command that
   // waits for a modal message, or after a test set up a position.
   ChangeList changes();
+
+  // The game as text to keep across a reload, empty while a command runs; restore() brings it
+  // back with no handler run and the splash window closed, and answers with the change list
+  // that shows it. Nothing changes for a text that is not a sound snapshot.
+  std::string snapshot() const { return form_.snapshot(); }
+  std::optional<ChangeList> restore(std::string_view text);
 
   // What a control shows now by the game's state.
   ControlState stateOf(int id) const;

@@ -5,6 +5,7 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
+#include <optional>
 #include <string>
 
 #include "generate/carving.h"
@@ -53,9 +54,18 @@ class WebGame {
 
   // `event` names what happened to `control`: load, click, edit (text: the box's new text),
   // focusin, focusout (flags 1: the focus left the page's window), key (text: the key's name,
-  // flags: the modifiers held), keyup, timer, drop, resume, close.
+  // flags: the modifiers held), keyup, timer, drop, resume, close, pad (a digit pad button while
+  // `control` has the focus; flags: its place on the pad), dismiss (the splash tapped away).
   std::string handle(const std::string& event, int control, const std::string& text, int flags) {
     return changeListJson(dispatch(event, control, text, flags));
+  }
+
+  // The game as text for the tab's session storage; empty while a command runs.
+  std::string snapshot() const { return midEnd_.snapshot(); }
+  // The change list that shows a kept game brought back, or "" when the text is not one.
+  std::string restore(const std::string& text) {
+    const std::optional<ChangeList> list = midEnd_.restore(text);
+    return list ? changeListJson(*list) : std::string();
   }
 
   // A test seam: every new puzzle seeded from this clock reading. Not a player's option.
@@ -76,6 +86,8 @@ class WebGame {
     if (event == "drop") return midEnd_.drop(control);
     if (event == "resume") return midEnd_.resume();
     if (event == "close") return midEnd_.close();
+    if (event == "pad") return midEnd_.padKey(control, flags);
+    if (event == "dismiss") return midEnd_.dismissSplash();
     return midEnd_.changes();
   }
 
@@ -110,8 +122,11 @@ EMSCRIPTEN_BINDINGS(kalmotre) {
   emscripten::class_<WebGame>("WebGame")
       .constructor<>()
       .function("handle", &WebGame::handle)
+      .function("snapshot", &WebGame::snapshot)
+      .function("restore", &WebGame::restore)
       .function("fixClock", &WebGame::fixClock);
   emscripten::function("controlTable", &controlTable);
+  emscripten::function("digitPad", &digitPadJson);
   emscripten::function("generationMicroseconds", &generationMicroseconds);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <random>
 
 #include "midend/json.h"
@@ -271,12 +272,13 @@ TEST_F(MidEndTest, AFrontEndThatAppliesEveryListShowsTheGameState) {
   MidEnd fresh(window, random, clock);
   apply(fresh.load());
   std::mt19937 dice(11);
+  std::string kept;  // a snapshot taken along the way, brought back now and then
   const std::string texts[] = {"", "5", "9", "0", "x7", "12", "\u00e4"};
   for (int step = 0; step < 3000; ++step) {
     const int id = static_cast<int>(dice() % (kControlCount + 2)) - 1;  // -1 and one too many
     const std::string& text = texts[dice() % std::size(texts)];
     ChangeList list;
-    switch (dice() % 9) {
+    switch (dice() % 11) {
       case 0:
         list = fresh.click(dice() % 8 == 0 ? ids::kBtnGO : id);
         break;
@@ -307,6 +309,18 @@ TEST_F(MidEndTest, AFrontEndThatAppliesEveryListShowsTheGameState) {
         break;
       case 7:
         list = fresh.resume();
+        break;
+      case 8:
+        list = dice() % 3 == 0 ? fresh.dismissSplash() : fresh.padKey(id, dice() % 12 - 1);
+        break;
+      case 9:
+        if (dice() % 2) {
+          kept = fresh.snapshot().empty() ? kept : fresh.snapshot();
+          list = fresh.changes();
+        } else {
+          std::optional<ChangeList> restored = fresh.restore(kept);
+          list = restored ? std::move(*restored) : fresh.changes();
+        }
         break;
       default:
         list = fresh.changes();
