@@ -53,6 +53,14 @@ describe("the web edition", () => {
     const panel = await page.locator("#lblFrei").boundingBox();
     const win = await page.locator("#frmStart").boundingBox();
     assert.ok(panel.x >= win.x + win.width, "Freie Felder is outside the window until it is widened");
+    // Its right edge, dragged with the mouse, brings the panel into view.
+    await page.mouse.move(win.x + win.width - 2, win.y + win.height / 2);
+    await page.mouse.down();
+    await page.mouse.move(win.x + win.width + 250, win.y + win.height / 2, { steps: 5 });
+    await page.mouse.up();
+    const hit = await page.evaluate(({ x, y }) => document.elementFromPoint(x, y)?.id,
+      { x: panel.x + panel.width / 2, y: panel.y + panel.height / 2 });
+    assert.equal(hit, "lblFrei");
   }));
 
   test("every control sits where the layout puts it", () => play(async (page) => {
