@@ -11,6 +11,7 @@ namespace kalmotre::cli {
 const char kUsage[] =
     "usage: kalmotre-gen [--level leicht|schwer] [--count N] [--seed S] [--jobs J] [--verify]\n"
     "       kalmotre-gen [--level leicht|schwer] --draws FILE\n"
+    "       kalmotre-gen --solve | --count-solutions < PUZZLES\n"
     "Prints N puzzles (default 1, level schwer), one per line: 81 characters row by row, '.' for\n"
     "an empty cell. --seed S (a whole number 0..18446744073709551615) makes the output\n"
     "reproducible: puzzle k of the run is made from seed S+k. --jobs J generates on J threads\n"
@@ -18,7 +19,14 @@ const char kUsage[] =
     "independent solver instead of printing it: only a failing puzzle is printed, then one\n"
     "summary line, and a failure ends with exit status 1. --draws replays one generation from\n"
     "recorded random numbers (one per line, 0 <= u < 1) and prints its puzzle, solution, givens\n"
-    "and the number of draws it consumed; it takes no other option but --level.\n";
+    "and the number of draws it consumed; it takes no other option but --level.\n"
+    "--solve reads puzzles from standard input, one per line (81 cells row by row, '.' or '0'\n"
+    "for an empty cell; blanks and the characters | - + are left out, a line of nothing else is\n"
+    "skipped) and prints each one's solution; a puzzle without a solution or with more than one,\n"
+    "and a line that is no puzzle, get a message on standard error with the line's number, and\n"
+    "the run ends with exit status 1 after the remaining lines. --count-solutions prints 0, 1 or\n"
+    "2 (two or more) for each puzzle instead. Both take no other option; a line longer than\n"
+    "1000 characters is refused unread.\n";
 
 namespace {
 
@@ -49,6 +57,7 @@ std::variant<GenOptions, UsageError> parseGenOptions(const std::vector<std::stri
   GenOptions options;
   bool countGiven = false;
   bool jobsGiven = false;
+  bool levelGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
@@ -57,6 +66,14 @@ std::variant<GenOptions, UsageError> parseGenOptions(const std::vector<std::stri
     }
     if (arg == "--verify") {
       options.verify = true;
+      continue;
+    }
+    if (arg == "--solve" || arg == "--count-solutions") {
+      const Judging judging = arg == "--solve" ? Judging::Solve : Judging::CountSolutions;
+      if (options.judging && *options.judging != judging) {
+        return UsageError{"--solve and --count-solutions go one at a time"};
+      }
+      options.judging = judging;
       continue;
     }
     if (arg != "--level" && arg != "--count" && arg != "--seed" && arg != "--draws" &&
@@ -69,6 +86,7 @@ std::variant<GenOptions, UsageError> parseGenOptions(const std::vector<std::stri
       const std::optional<Level> level = levelByCliName(value);
       if (!level) return UsageError{"--level takes " + levelNames() + ", not " + excerpt(value)};
       options.level = *level;
+      levelGiven = true;
     } else if (arg == "--count") {
       const auto count = parseWhole<long>(value);
       if (!count || *count < 1 || *count > 10'000'000) {
@@ -94,6 +112,10 @@ std::variant<GenOptions, UsageError> parseGenOptions(const std::vector<std::stri
       if (value.empty()) return UsageError{"--draws: no file name"};
       options.drawsFile = value;
     }
+  }
+  if (options.judging && (levelGiven || countGiven || options.seed || jobsGiven || options.verify ||
+                          options.drawsFile)) {
+    return UsageError{"--solve and --count-solutions read puzzles and take no other option"};
   }
   if (options.drawsFile && (countGiven || options.seed || jobsGiven || options.verify)) {
     return UsageError{

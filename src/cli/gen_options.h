@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/puzzle_lines.h"
 #include "generate/level.h"
 
 namespace kalmotre::cli {
@@ -20,6 +21,8 @@ struct GenOptions {
   // Generating threads; 0 means one per core.
   int jobs = 0;
   bool verify = false;
+  // --solve or --count-solutions: puzzles from standard input instead of new ones.
+  std::optional<Judging> judging;
   bool help = false;
 };
 

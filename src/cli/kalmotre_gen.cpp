@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <memory>
 #include <new>
 #include <string>
@@ -22,6 +23,7 @@
 #include "cli/excerpt.h"
 #include "cli/gen_options.h"
 #include "cli/ordered_jobs.h"
+#include "cli/puzzle_lines.h"
 #include "cli/verify.h"
 #include "generate/carving.h"
 #include "generate/shuffle.h"
@@ -174,6 +176,31 @@ int generate(const cli::GenOptions& options) {
   return failures == 0 ? 0 : 1;
 }
 
+// Puzzles from standard input, judged line by line; the output goes out in blocks.
+int judge(cli::Judging judging) {
+  std::ios::sync_with_stdio(false);  // standard input is read through std::cin alone
+  std::string pending;
+  bool written = true;
+  auto out = [&](std::string_view text) {
+    pending += text;
+    if (pending.size() >= 1 << 16) {
+      written = writeOut(pending);
+      pending.clear();
+    }
+    return written;
+  };
+  auto fault = [&](std::string_view text) {
+    // What came before the message is out first, so both streams keep the input's order.
+    if (!pending.empty()) written = written && writeOut(pending);
+    pending.clear();
+    if (!written || !flushOut()) return;
+    std::fprintf(stderr, "kalmotre-gen: %.*s", static_cast<int>(text.size()), text.data());
+  };
+  const int status = cli::judgeLines(*std::cin.rdbuf(), judging, out, fault);
+  if (!written || !writeOut(pending) || !flushOut()) return 1;
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -187,6 +214,7 @@ int main(int argc, char** argv) {
   if (options.help) return writeOut(cli::kUsage) && flushOut() ? 0 : 1;
   // Memory the system will not give (a small address space) ends the run with one line.
   try {
+    if (options.judging) return judge(*options.judging);
     return options.drawsFile ? replay(options) : generate(options);
   } catch (const std::bad_alloc&) {
     std::fprintf(stderr, "kalmotre-gen: not enough memory to go on\n");

@@ -7,6 +7,7 @@
 
 #include "cli/draws_reader.h"
 #include "cli/ordered_jobs.h"
+#include "cli/puzzle_lines.h"
 #include "cli/verify.h"
 #include "solve/solution_count.h"
 #include "support/boards.h"
@@ -31,6 +32,9 @@ TEST(GenOptions, DefaultsAndEveryOption) {
   EXPECT_TRUE(options.verify);
   EXPECT_EQ(std::get<GenOptions>(parseGenOptions({"--seed", "0007"})).seed, 7U);
   EXPECT_EQ(std::get<GenOptions>(parseGenOptions({"--draws", "f.txt"})).drawsFile, "f.txt");
+  EXPECT_EQ(std::get<GenOptions>(parseGenOptions({"--solve", "--solve"})).judging, Judging::Solve);
+  EXPECT_EQ(std::get<GenOptions>(parseGenOptions({"--count-solutions"})).judging,
+            Judging::CountSolutions);
 }
 
 TEST(GenOptions, WrongArgumentsAreUsageErrorsQuotingAShortEscapedExcerpt) {
@@ -69,6 +73,12 @@ TEST(GenOptions, WrongArgumentsAreUsageErrorsQuotingAShortEscapedExcerpt) {
       {{"--draws", "f", "--seed", "1"}, ""},
       {{"--draws", "f", "--jobs", "1"}, ""},
       {{"--draws", "f", "--verify"}, ""},
+      {{"--solve", "--count-solutions"}, "--solve and --count-solutions go one at a time"},
+      {{"--solve", "--level", "leicht"},
+       "--solve and --count-solutions read puzzles and take no other option"},
+      {{"--count-solutions", "--count", "3"}, ""},
+      {{"--solve", "--verify"}, ""},
+      {{"--draws", "f", "--solve"}, ""},
   };
   for (const Case& c : wrong) {
     const auto result = parseGenOptions(c.args);
@@ -171,6 +181,100 @@ TEST(DrawsFile, ReadsOnlyWhatIsDrawn) {
   } catch (const DrawsExhausted& exhausted) {
     EXPECT_EQ(exhausted.used(), 1);
   }
+}
+
+// Every kind of line --solve and --count-solutions meet, in one run each: the output keeps the
+// input's order, a message names its line, and no line stops the run.
+TEST(PuzzleLines, SolveAndCountEveryKindOfLine) {
+  const std::string sound = test::kPlayablePuzzle;
+  const std::string solution = test::kBaseRows;
+  const std::string hard =
+      "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..";
+  const std::string hardSolution =
+      "812753649943682175675491283154237896369845721287169534521974368438526917796318452";
+  // As a grid is pasted: zeros, blanks, bars, and a frame line of its own.
+  std::string pasted;
+  for (std::size_t k = 0; k < 81; ++k) {
+    pasted += sound[k] == '.' ? '0' : sound[k];
+    pasted += k % 9 == 8 ? "" : k % 3 == 2 ? " | " : " ";
+  }
+  std::string contradictory = "12345678." + std::string(8, '.') + "9" + std::string(63, '.');
+  struct Row {
+    std::string line;
+    std::string solved;   // what --solve prints for it, or the message it gets
+    std::string counted;  // what --count-solutions prints, or the message
+  };
+  const std::string late = "line 10: longer than 1000 characters, not read: '";
+  const Row rows[] = {
+      {sound, solution, "1"},
+      {hard + "\r", hardSolution, "1"},  // a line ended as on Windows
+      {pasted, solution, "1"},
+      {"------+-------+------", "", ""},  // the frame alone: skipped
+      {std::string(81, '.'), "line 5: more than one solution", "2"},
+      {contradictory, "line 6: no solution", "0"},
+      {sound.substr(1), "line 7: 80 cells, not 81: '", "line 7: 80 cells, not 81: '"},
+      {"55" + std::string(79, '.'), "line 8: two 5s in row 1: '", "line 8: two 5s in row 1: '"},
+      {sound.substr(0, 40) + "x" + sound.substr(41), "line 9: character 41 is 'x', not a digit",
+       "line 9: character 41 is 'x', not a digit"},
+      {std::string(5'000'000, '1'), late, late},
+      {"5" + std::string(8, '.') + "5" + std::string(71, '.'), "line 11: two 5s in column 1",
+       "line 11: two 5s in column 1"},
+      {"5.........5" + std::string(70, '.'), "line 12: two 5s in block 1",
+       "line 12: two 5s in block 1"},
+      {sound + "1", "line 13: more than 81 cells, not 81", "line 13: more than 81 cells, not 81"},
+      {sound, solution, "1"},  // the last line, with no line break after it
+  };
+  std::string input;
+  for (const Row& row : rows) input += row.line + "\n";
+  input.pop_back();
+
+  for (const Judging judging : {Judging::Solve, Judging::CountSolutions}) {
+    std::stringbuf in(input);
+    std::string out, faults;
+    const int status = judgeLines(
+        in, judging,
+        [&](std::string_view text) {
+          out += text;
+          return true;
+        },
+        [&](std::string_view text) { faults += text; });
+    EXPECT_EQ(status, 1);
+    std::string wantOut;
+    std::vector<std::string> wantFaults;
+    for (const Row& row : rows) {
+      const std::string& want = judging == Judging::Solve ? row.solved : row.counted;
+      if (want.rfind("line ", 0) == 0) {
+        wantFaults.push_back(want);
+      } else if (!want.empty()) {
+        wantOut += want + "\n";
+      }
+    }
+    EXPECT_EQ(out, wantOut);
+    std::istringstream said(faults);
+    std::string message;
+    for (const std::string& want : wantFaults) {
+      ASSERT_TRUE(std::getline(said, message)) << want;
+      EXPECT_EQ(message.substr(0, want.size()), want);
+      EXPECT_LT(message.size(), 200u) << "an excerpt, not the line";
+    }
+    EXPECT_FALSE(std::getline(said, message)) << message;
+  }
+
+  // Sound puzzles alone end well; a failed write ends the run at once.
+  std::stringbuf good(sound + "\n" + hard + "\n");
+  int writes = 0;
+  EXPECT_EQ(judgeLines(
+                good, Judging::Solve, [&](std::string_view) { return ++writes, true; },
+                [](std::string_view) { FAIL(); }),
+            0);
+  EXPECT_EQ(writes, 2);
+  std::stringbuf refused(sound + "\n" + sound + "\n");
+  writes = 0;
+  EXPECT_EQ(judgeLines(
+                refused, Judging::CountSolutions, [&](std::string_view) { return ++writes, false; },
+                [](std::string_view) {}),
+            1);
+  EXPECT_EQ(writes, 1);
 }
 
 // The judge of --verify must itself tell a sound puzzle from every kind of unsound one.

@@ -2,7 +2,7 @@
 // native one.
 import { after, before, describe, test } from "node:test";
 import assert from "node:assert/strict";
-import { execFileSync } from "node:child_process";
+import { execFileSync, spawnSync } from "node:child_process";
 import { writeFileSync } from "node:fs";
 import { rm } from "node:fs/promises";
 import { join } from "node:path";
@@ -348,5 +348,16 @@ describe("kalmotre-gen for Node", () => {
     const args = ["--level", "leicht", "--draws", draws];
     assert.equal(execFileSync("node", [nodeGen, ...args]).toString(),
       execFileSync(nativeGen, args).toString());
+    // Puzzles read from standard input: sound, ambiguous, contradictory, malformed, overlong.
+    const made = execFileSync(nativeGen, ["--count", "50", "--seed", "8"]).toString();
+    const input = `${made}${".".repeat(81)}\n12345678.........9${".".repeat(63)}\n1 2 | 3\n` +
+      `${"1".repeat(200000)}\n55${".".repeat(79)}\n`;
+    for (const mode of ["--solve", "--count-solutions"]) {
+      const native = spawnSync(nativeGen, [mode], { input });
+      const node = spawnSync("node", [nodeGen, mode], { input });
+      assert.equal(native.status, 1, mode);
+      assert.deepEqual([node.status, node.stdout.toString(), node.stderr.toString()],
+        [native.status, native.stdout.toString(), native.stderr.toString()], mode);
+    }
   });
 });

@@ -1,0 +1,52 @@
+// kalmotre-gen --solve and --count-solutions: puzzles read line by line, each judged by the
+// solution counter behind --verify.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <streambuf>
+#include <string>
+#include <string_view>
+
+#include "board/grid.h"
+
+namespace kalmotre::cli {
+
+// Longest line read; the rest of a longer one is skipped unread, so memory stays bounded.
+inline constexpr std::size_t kPuzzleLineLimit = 1000;
+
+// One line of input as a puzzle: blanks, tabs and the characters | - + are left out (a grid
+// pasted with its frame), '.' or '0' stand for an empty cell. `fault` says why it is none.
+struct PuzzleLine {
+  bool empty = false;  // nothing but what is left out: a frame's line, skipped
+  Digits digits{};
+  std::string fault;
+};
+PuzzleLine readPuzzleLine(std::string_view line);
+
+// Reads lines of `in` of at most `limit` bytes; the rest of a longer line is read past and
+// `tooLong` set. A final line without a line break counts; a carriage return before the break
+// goes.
+class LineReader {
+ public:
+  explicit LineReader(std::streambuf& in, std::size_t limit = kPuzzleLineLimit)
+      : in_(in), limit_(limit) {}
+  bool next(std::string& line, bool& tooLong);
+
+ private:
+  std::streambuf& in_;
+  std::size_t limit_;
+};
+
+enum class Judging { Solve, CountSolutions };
+
+// Judges every line of `in`: --solve writes each puzzle's only solution as a line, and for a
+// puzzle without one, with more than one, or a line that is no puzzle, a message naming the line
+// to `fault`; --count-solutions writes 0, 1 or 2 (two or more), and a message for a line that is
+// no puzzle. `out` returns false when the output cannot be written, which ends the run. Returns
+// the exit status: 0, or 1 when any line had a message or the output failed.
+int judgeLines(std::streambuf& in, Judging judging,
+               const std::function<bool(std::string_view)>& out,
+               const std::function<void(std::string_view)>& fault);
+
+}  // namespace kalmotre::cli
