@@ -113,7 +113,8 @@ void MainWindow::build(QWidget* client) {
                      "QMenuBar::item:selected { background: palette(highlight); color: "
                      "palette(highlighted-text); }"));
   // Keys players expect, beside the captions; the mid end says what they do.
-  for (const auto& [key, name] : {std::pair{Qt::Key_N, "n"}, std::pair{Qt::Key_Q, "q"}}) {
+  for (const auto& [key, name] :
+       {std::pair{Qt::Key_N, "n"}, std::pair{Qt::Key_Q, "q"}, std::pair{Qt::Key_P, "p"}}) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), this);
     shortcut->setObjectName(QStringLiteral("shortcut_%1").arg(QLatin1String(name)));
     connect(shortcut, &QShortcut::activated, this,
@@ -224,7 +225,7 @@ void MainWindow::updateLevelTabStops() {
 
 void MainWindow::apply(const ChangeList& list) {
   if (!list.changes.empty() || list.focus != kNoControl || list.resume || list.quit ||
-      !list.openAddress.empty()) {
+      !list.openAddress.empty() || list.print) {
     ++refreshCount_;
   }
   for (const Change& change : list.changes) applyChange(change);
@@ -236,6 +237,10 @@ void MainWindow::apply(const ChangeList& list) {
   if (!list.openAddress.empty()) {
     const QString address = QString::fromStdString(list.openAddress);
     QTimer::singleShot(0, this, [this, address] { openWebPage(desktop_, address); });
+  }
+  if (list.print) {
+    // The dialog is modal: it opens once the key's handling has ended.
+    QTimer::singleShot(0, this, [this] { desktop_.print(this, midEnd_.printSheet()); });
   }
   if (list.resume) {
     // The one event pass: the frame and the splash are painted, pending events handled (the

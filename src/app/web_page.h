@@ -8,6 +8,10 @@
 #include <QUrl>
 #include <functional>
 
+#include "midend/print_sheet.h"
+
+class QWidget;
+
 namespace kalmotre::app {
 
 inline constexpr char kMakerAddress[] = "https://tavuro.example/";
@@ -23,6 +27,9 @@ class DesktopPort {
   virtual void chooseApplication(std::function<void(const QString& program)> chosen) = 0;
   // Starts the program on its own, without a shell, with these arguments.
   virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
+  // Opens the print dialog over `parent` and prints the sheet where the user chose, a PDF file
+  // included; nothing when the user cancels.
+  virtual void print(QWidget* parent, const PrintSheet& sheet) = 0;
 };
 
 class SystemDesktop final : public DesktopPort {
@@ -32,6 +39,7 @@ class SystemDesktop final : public DesktopPort {
   // One chooser at a time: while one is open, asking again brings it to the front.
   void chooseApplication(std::function<void(const QString& program)> chosen) override;
   bool startDetached(const QString& program, const QStringList& arguments) override;
+  void print(QWidget* parent, const PrintSheet& sheet) override;
 
  private:
   QPointer<QInputDialog> chooser_;

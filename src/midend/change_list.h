@@ -55,6 +55,7 @@ struct ChangeList {
   bool resume = false;
   bool quit = false;        // close every window and end the program
   bool keyTaken = false;    // the key was the game's; the front end passes it on to nobody
+  bool print = false;       // open the print dialog for the board (MidEnd::printSheet)
   std::string openAddress;  // open this address with the desktop's or the browser's handler
 };
 

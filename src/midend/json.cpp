@@ -127,6 +127,22 @@ bool isColorProperty(Property property) {
 
 }  // namespace
 
+std::string printSheetJson(const PrintSheet& sheet) {
+  std::string out = "{\"cells\":[";
+  for (const PrintSheet::Cell& cell : sheet.cells) {
+    if (out.back() != '[') out += ',';
+    out += '[';
+    quote(out, cell.text);
+    out += cell.clue ? ",true]" : ",false]";
+  }
+  out += "],\"level\":";
+  quote(out, sheet.level);
+  out += ",\"counter\":";
+  quote(out, sheet.counter);
+  out += '}';
+  return out;
+}
+
 std::string digitPadJson() {
   std::string out = "{\"name\":";
   quote(out, kDigitPadName);
@@ -208,6 +224,7 @@ std::string changeListJson(const ChangeList& list) {
   flag(out, "resume", list.resume);
   flag(out, "quit", list.quit);
   flag(out, "keyTaken", list.keyTaken);
+  flag(out, "print", list.print);
   field(out, "open", list.openAddress);
   return out + '}';
 }

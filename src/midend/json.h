@@ -5,17 +5,22 @@
 #include <string>
 
 #include "midend/change_list.h"
+#include "midend/print_sheet.h"
 
 namespace kalmotre {
 
 // An array of the table's rows, each with its id, objectName and design state.
 std::string controlTableJson();
 
+// {"cells":[["5",true],["",false],...],"level":"Level: Schwer","counter":"Freie Felder: 47"}.
+std::string printSheetJson(const PrintSheet& sheet);
+
 // {"name":"Ziffern","buttons":["1",...,"9","Löschen"]}: the digit pad of a touch screen.
 std::string digitPadJson();
 
 // {"changes":[[control,"property",value],...],"focus":id,"resume":false,"quit":false,
-//  "keyTaken":false,"open":"address"}; colours are 0xBBGGRR numbers, flags true or false.
+//  "keyTaken":false,"print":false,"open":"address"}; colours are 0xBBGGRR numbers, flags true or
+//  false.
 std::string changeListJson(const ChangeList& list);
 
 }  // namespace kalmotre

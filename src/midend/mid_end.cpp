@@ -236,6 +236,10 @@ ChangeList MidEnd::key(int id, std::string_view name, unsigned held) {
   } else if (held == modifiers::kControl && (name == "q" || name == "Q")) {
     form_.mnuEnde_Click();
     list.keyTaken = true;
+  } else if (held == modifiers::kControl && (name == "p" || name == "P")) {
+    // Printing is a command too: during a generation it does nothing.
+    list.print = !form_.ui().busy;
+    list.keyTaken = true;
   }
   return handOut(std::move(list));
 }

@@ -12,6 +12,7 @@
 
 #include "midend/change_list.h"
 #include "midend/main_form.h"
+#include "midend/print_sheet.h"
 #include "midend/splash_countdown.h"
 
 namespace kalmotre {
@@ -74,6 +75,9 @@ class MidEnd {
   // that shows it. Nothing changes for a text that is not a sound snapshot.
   std::string snapshot() const { return form_.snapshot(); }
   std::optional<ChangeList> restore(std::string_view text);
+
+  // What a printout of the board shows now.
+  PrintSheet printSheet() const { return kalmotre::printSheet(form_.game(), form_.ui()); }
 
   // What a control shows now by the game's state.
   ControlState stateOf(int id) const;

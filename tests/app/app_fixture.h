@@ -28,7 +28,12 @@ class FakeDesktop : public app::DesktopPort {
     calls << "start " + program + " " + arguments.join('|');
     return true;
   }
+  void print(QWidget*, const PrintSheet& sheet) override {
+    calls << QStringLiteral("print");
+    printed = sheet;
+  }
   bool openSucceeds = true;
+  PrintSheet printed;
   QString chosen;
   QStringList calls;
 };

@@ -98,7 +98,7 @@ TEST_F(MidEndTest, HandsOutWhatChangedAndPutsBackARefusedEdit) {
   EXPECT_EQ(changeListJson(odd),
             "{\"changes\":[[" + std::to_string(cellControl(3)) +
                 ",\"text\",\"a\\\"b\\\\\\u000a\"]],\"focus\":-1,\"resume\":false,\"quit\":false,"
-                "\"keyTaken\":false,\"open\":\"https://tavuro.example/\"}");
+                "\"keyTaken\":false,\"print\":false,\"open\":\"https://tavuro.example/\"}");
   const std::string table = controlTableJson();
   EXPECT_EQ(std::count(table.begin(), table.end(), '{'), kControlCount);
 }
@@ -127,11 +127,32 @@ TEST_F(MidEndTest, KeysBecomeFocusStepsAndCommands) {
   EXPECT_FALSE(midEnd.key(cellControl(cellAt(4, 5)), "ArrowRight", modifiers::kShift).keyTaken);
   EXPECT_FALSE(midEnd.key(cellControl(cellAt(4, 5)), "7", 0).keyTaken);
   EXPECT_FALSE(midEnd.key(ids::kBtnGO, "ArrowLeft", 0).keyTaken) << "arrows step cells only";
+  const ChangeList print = midEnd.key(kNoControl, "p", modifiers::kControl);
+  EXPECT_TRUE(print.print && print.keyTaken);
+  EXPECT_FALSE(midEnd.key(kNoControl, "p", modifiers::kControl | modifiers::kShift).print);
   const ChangeList generate = midEnd.key(kNoControl, "n", modifiers::kControl);
   EXPECT_TRUE(generate.keyTaken);
   EXPECT_TRUE(generate.resume);
+  const ChangeList busyPrint = midEnd.key(kNoControl, "P", modifiers::kControl);
+  EXPECT_TRUE(busyPrint.keyTaken && !busyPrint.print) << "nothing is printed mid-generation";
   midEnd.resume();
   EXPECT_TRUE(midEnd.key(kNoControl, "q", modifiers::kControl).quit);
+}
+
+TEST_F(MidEndTest, APrintoutShowsTheBoardRowByRowAndTheCounter) {
+  midEnd.edit(cellControl(cellAt(0, 1)), "4x");
+  midEnd.click(optionControl(0));
+  const PrintSheet sheet = midEnd.printSheet();
+  std::string rows;
+  for (const PrintSheet::Cell& cell : sheet.cells) rows += cell.text.empty() ? "." : cell.text;
+  std::string expected = test::kPlayablePuzzle;
+  expected.replace(1, 1, "4x");
+  EXPECT_EQ(rows, expected);
+  EXPECT_TRUE(sheet.cells[0].clue);
+  EXPECT_FALSE(sheet.cells[1].clue);
+  EXPECT_EQ(sheet.level, "Level: Leicht");
+  EXPECT_EQ(sheet.counter, midEnd.form().lblFrei());
+  EXPECT_EQ(printSheetJson(sheet).rfind("{\"cells\":[[\"2\",true],[\"4x\",false],", 0), 0u);
 }
 
 TEST_F(MidEndTest, TheMenuBarTakesTheKeyboardWithF10OrAltAlone) {
