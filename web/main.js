@@ -70,6 +70,7 @@ class Page {
     this.build();
     this.buildPad();
     this.buildGrip();
+    this.buildPrintSheet();
     this.touchMode();
     this.coarse.addEventListener("change", () => this.touchMode());
     window.addEventListener("resize", () => this.fit());
@@ -275,6 +276,10 @@ class Page {
       box.select();
     }
     if (list.open) window.open(list.open, "_blank", "noopener");
+    if (list.print) {
+      this.fillPrintSheet();
+      window.print();
+    }
     if (list.resume) this.paintThenResume();
     if (list.quit) this.quit();
   }
@@ -536,6 +541,30 @@ class Page {
     style.transform = `scale(${scale})`;
     style.left = `${left}px`;
     style.top = `${top}px`;
+  }
+
+  // The page a printout shows instead of the desk: the board alone, black on white, with the
+  // level and the counter under it. Filled from the core whenever the browser prints.
+  buildPrintSheet() {
+    const sheet = make("section", { cls: "print-sheet", parent: document.body });
+    sheet.setAttribute("aria-hidden", "true");
+    const grid = make("div", { cls: "print-grid", parent: sheet });
+    this.printCells = Array.from({ length: 81 }, () => make("div", { parent: grid }));
+    this.printLines = [make("div", { cls: "print-caption", parent: sheet }),
+      make("div", { cls: "print-caption", parent: sheet })];
+    window.addEventListener("beforeprint", () => this.fillPrintSheet());
+    this.fillPrintSheet();
+  }
+
+  fillPrintSheet() {
+    const sheet = JSON.parse(this.game.printSheet());
+    sheet.cells.forEach(([text, clue], k) => {
+      const cell = this.printCells[k];
+      if (cell.textContent !== text) cell.textContent = text;
+      cell.classList.toggle("clue", clue);
+    });
+    this.printLines[0].textContent = sheet.level;
+    this.printLines[1].textContent = sheet.counter;
   }
 
   // The chosen menu item has the keyboard; leaving the menu gives it back where it was.

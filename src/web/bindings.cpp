@@ -68,6 +68,9 @@ class WebGame {
     return list ? changeListJson(*list) : std::string();
   }
 
+  // What a printout of the board shows, as JSON.
+  std::string printSheet() const { return printSheetJson(midEnd_.printSheet()); }
+
   // A test seam: every new puzzle seeded from this clock reading. Not a player's option.
   void fixClock(double seconds) { clock_.fix(seconds); }
 
@@ -124,6 +127,7 @@ EMSCRIPTEN_BINDINGS(kalmotre) {
       .function("handle", &WebGame::handle)
       .function("snapshot", &WebGame::snapshot)
       .function("restore", &WebGame::restore)
+      .function("printSheet", &WebGame::printSheet)
       .function("fixClock", &WebGame::fixClock);
   emscripten::function("controlTable", &controlTable);
   emscripten::function("digitPad", &digitPadJson);

@@ -193,6 +193,24 @@ describe("the web edition", () => {
     assert.equal(await page.textContent("#lblFrei"), "Freie Felder: 0");
   }));
 
+  test("Strg+P and the browser's print give the board alone on one page", () => play(async (page) => {
+    await generate(page);
+    await typeInto(page, 1, "7");
+    await page.evaluate(() => { window.print = () => { window.printed = (window.printed ?? 0) + 1; }; });
+    await page.keyboard.press("Control+p");
+    assert.equal(await page.evaluate(() => window.printed), 1, "Strg+P prints");
+    const file = join(root, "build/web/printed.pdf");
+    await page.pdf({ path: file, format: "A4" });
+    assert.match(execFileSync("pdfinfo", [file]).toString(), /\nPages: +1\n/);
+    const text = execFileSync("pdftotext", ["-layout", file, "-"]).toString();
+    const lines = text.split("\n").map((line) => line.replace(/\s+/g, "")).filter((line) => line);
+    assert.equal(lines.slice(0, 9).join(""), (await boardLine(page)).replaceAll(".", ""));
+    assert.deepEqual(lines.slice(9), ["Level:Schwer", (await page.textContent("#lblFrei")).replaceAll(" ", "")]);
+    for (const caption of ["Erzeuge", "Computer", "Spiel neu", "Hilfebereich", "Tavuro", "Beenden"]) {
+      assert.ok(!text.includes(caption), caption);
+    }
+  }));
+
   test("the splash counts down on its own and never takes the keyboard", () => play(async (page, game) => {
     await page.click("#txtZahl_0");
     await page.click("#btnGO");
