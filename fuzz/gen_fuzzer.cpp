@@ -1,5 +1,5 @@
-// kalmotre-gen's argument parser and draws reader on arbitrary bytes: whatever comes in, the
-// answer is either sound options or one short printable message.
+// kalmotre-gen's argument parser, draws reader and puzzle lines, and the game's snapshot reader,
+// on arbitrary bytes: whatever comes in, the answer is sound data or one short printable message.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -11,6 +11,8 @@
 
 #include "cli/draws_reader.h"
 #include "cli/gen_options.h"
+#include "cli/puzzle_lines.h"
+#include "midend/snapshot.h"
 
 namespace {
 
@@ -58,6 +60,42 @@ void checkDraws(const std::string& file) {
   require(count <= static_cast<int>(file.size() / 2 + 1), "more numbers than lines");
 }
 
+// Every line is judged and every message names its line; nothing is printed for a faulty one.
+void checkPuzzleLines(const std::string& text) {
+  for (const Judging judging : {Judging::Solve, Judging::CountSolutions}) {
+    std::stringbuf in(text);
+    std::size_t printed = 0;
+    judgeLines(
+        in, judging,
+        [&](std::string_view line) {
+          require(line.size() == (judging == Judging::Solve ? 82u : 2u), "a malformed answer");
+          printed += line.size();
+          return true;
+        },
+        [&](std::string_view message) {
+          require(message.substr(0, 5) == "line " && message.size() <= 240 &&
+                      message.back() == '\n',
+                  "a message that names no line");
+          for (const char c : message.substr(0, message.size() - 1)) {
+            require(c >= 0x20 && c < 0x7F, "a message with a byte that is not printable");
+          }
+        });
+    require(printed <= text.size() + 82, "more printed than read");
+  }
+}
+
+// A snapshot the reader takes is written back as it was read.
+void checkSnapshot(const std::string& text) {
+  kalmotre::GameState game;
+  kalmotre::InterfaceState ui;
+  if (!kalmotre::readSnapshot(text, game, ui)) return;
+  const std::string written = kalmotre::writeSnapshot(game, ui);
+  kalmotre::GameState again;
+  kalmotre::InterfaceState againUi;
+  require(kalmotre::readSnapshot(written, again, againUi), "a written snapshot refused");
+  require(kalmotre::writeSnapshot(again, againUi) == written, "a snapshot not read as written");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
@@ -75,6 +113,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
   }
   checkArguments(args);
-  checkDraws(data.ConsumeRemainingBytesAsString());
+  const std::string rest = data.ConsumeRemainingBytesAsString();
+  checkDraws(rest);
+  checkPuzzleLines(rest);
+  checkSnapshot(rest);
   return 0;
 }
