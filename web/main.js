@@ -74,6 +74,10 @@ class Page {
     this.touchMode();
     this.coarse.addEventListener("change", () => this.touchMode());
     window.addEventListener("resize", () => this.fit());
+    window.addEventListener("pagehide", () => this.keepNow());
+    document.addEventListener("visibilitychange", () => {
+      if (document.visibilityState === "hidden") this.keepNow();
+    });
     // A phone browser lays out a page that was too wide at first in a wider viewport; once the
     // window fits, the viewport comes back to the screen's width, and the fit is measured again.
     window.visualViewport?.addEventListener("resize", () => this.fit());
@@ -98,8 +102,20 @@ class Page {
   send(event, control = -1, text = "", flags = 0) {
     const list = JSON.parse(this.game.handle(event, control, text, flags));
     this.apply(list);
-    if (!list.quit) this.keep(this.game.snapshot() || undefined);
+    if (!list.quit) this.keepSoon();
     return list;
+  }
+
+  // The game is written to storage a moment after the events stop, and at once when the page
+  // is hidden or goes away (a reload, another tab or app, the browser discarding the tab).
+  keepSoon() {
+    if (this.keepTimer) return;
+    this.keepTimer = setTimeout(() => this.keepNow(), 250);
+  }
+  keepNow() {
+    clearTimeout(this.keepTimer);
+    this.keepTimer = 0;
+    if (!this.ended) this.keep(this.game.snapshot() || undefined);
   }
 
   // The tab's session storage: nothing in cookies or local storage, nothing shared between tabs.
@@ -625,6 +641,7 @@ class Page {
   // "Beenden": both windows go at once. A page the browser will not close is left with a way
   // to start the game again.
   quit() {
+    this.ended = true;
     this.keep(null);
     this.closeSplash();
     for (const timer of this.timers.values()) clearInterval(timer);
