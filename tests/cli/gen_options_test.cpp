@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <limits>
 #include <sstream>
 
@@ -275,6 +276,35 @@ TEST(PuzzleLines, SolveAndCountEveryKindOfLine) {
                 [](std::string_view) {}),
             1);
   EXPECT_EQ(writes, 1);
+}
+
+// The recorded puzzles, as a player would paste them: each is solved to a complete grid that
+// keeps its clues, and counted once.
+TEST(PuzzleLines, TheRecordedPuzzlesEachHaveTheirOneSolution) {
+  std::ifstream file(KALMOTRE_TEST_DATA "/generations.txt");
+  ASSERT_TRUE(file) << "tests/data/generations.txt";
+  std::vector<std::string> puzzles;
+  std::string input;
+  for (std::string line; std::getline(file, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    puzzles.push_back(line.substr(line.rfind(' ') + 1));
+    input += puzzles.back() + "\n";
+  }
+  ASSERT_GE(puzzles.size(), 100u);
+  std::stringbuf in(input);
+  std::vector<std::string> solved;
+  EXPECT_EQ(judgeLines(
+                in, Judging::Solve,
+                [&](std::string_view line) {
+                  solved.emplace_back(line.substr(0, line.size() - 1));
+                  return true;
+                },
+                [](std::string_view message) { ADD_FAILURE() << message; }),
+            0);
+  ASSERT_EQ(solved.size(), puzzles.size());
+  for (std::size_t k = 0; k < puzzles.size(); ++k) {
+    EXPECT_EQ(verifyPuzzle(puzzles[k], solved[k]), "") << puzzles[k];
+  }
 }
 
 // The judge of --verify must itself tell a sound puzzle from every kind of unsound one.
