@@ -73,9 +73,9 @@ void checkPuzzleLines(const std::string& text) {
           return true;
         },
         [&](std::string_view message) {
-          require(message.substr(0, 5) == "line " && message.size() <= 240 &&
-                      message.back() == '\n',
-                  "a message that names no line");
+          require(
+              message.substr(0, 5) == "line " && message.size() <= 240 && message.back() == '\n',
+              "a message that names no line");
           for (const char c : message.substr(0, message.size() - 1)) {
             require(c >= 0x20 && c < 0x7F, "a message with a byte that is not printable");
           }
