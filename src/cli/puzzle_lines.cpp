@@ -1,7 +1,7 @@
 // Reading puzzles from a stream and judging them.
 #include "cli/puzzle_lines.h"
 
-#include <array>
+#include <utility>
 
 #include "board/one_line.h"
 #include "cli/excerpt.h"
@@ -19,21 +19,18 @@ bool leftOut(char c) {
 
 // The first unit, in the order rows, columns, blocks, that holds a digit twice.
 std::string repeatedDigit(const Digits& digits) {
-  for (const char* kind : {"row", "column", "block"}) {
-    for (int unit = 0; unit < 9; ++unit) {
-      std::array<bool, 10> seen{};
-      for (int k = 0; k < 9; ++k) {
-        const std::string_view name = kind;
-        const CellIndex cell = name == "row" ? cellAt(unit, k)
-                               : name == "column"
-                                   ? cellAt(k, unit)
-                                   : cellAt(3 * (unit / 3) + k / 3, 3 * (unit % 3) + k % 3);
+  const std::pair<const char*, Unit (*)(int)> kinds[] = {
+      {"row", rowCells}, {"column", columnCells}, {"block", blockCells}};
+  for (const auto& [kind, cellsOf] : kinds) {
+    for (int unit = 0; unit < kUnitSize; ++unit) {
+      unsigned seen = 0;
+      for (const CellIndex cell : cellsOf(unit)) {
         const int d = digits[static_cast<std::size_t>(cell)];
         if (d == 0) continue;
-        if (seen[static_cast<std::size_t>(d)]) {
+        if (seen & (1u << d)) {
           return "two " + std::to_string(d) + "s in " + kind + " " + std::to_string(unit + 1);
         }
-        seen[static_cast<std::size_t>(d)] = true;
+        seen |= 1u << d;
       }
     }
   }
