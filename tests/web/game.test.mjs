@@ -1,40 +1,22 @@
 // The web edition played in Chromium as a player would, and kalmotre-gen for Node against the
 // native one.
-import { after, before, describe, test } from "node:test";
+import { describe, test } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync, spawnSync } from "node:child_process";
 import { writeFileSync } from "node:fs";
 import { rm } from "node:fs/promises";
 import { join } from "node:path";
-import { background, boardLine, expectedLayout, generate, launch, openGame, root, seedOf, serve,
-  stageReleases }
-  from "./harness.mjs";
+import { background, boardLine, expectedLayout, generate, play as playIn, root, seedOf, serve,
+  siteAndBrowser, stageReleases } from "./harness.mjs";
 
 const nativeGen = process.env.KALMOTRE_GEN ?? join(root, "build/debug/kalmotre-gen");
 const nodeGen = join(root, "build/web/kalmotre-gen.js");
 const kYellow = "rgb(255, 255, 0)", kWhite = "rgb(255, 255, 255)", kGreen = "rgb(0, 255, 0)";
 const kMidGrey = "rgb(176, 176, 176)", kLightGrey = "rgb(224, 224, 224)";
 
-let browser, site;
-before(async () => {
-  site = await serve();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  site?.server.close();
-});
-
+const shared = siteAndBrowser();
 // Each test plays in a page of its own and ends with no console error and no foreign request.
-async function play(body, options) {
-  const game = await openGame(browser, site.origin, options);
-  try {
-    await body(game.page, game);
-    assert.deepEqual(game.problems, []);
-  } finally {
-    await game.context.close();
-  }
-}
+const play = (body, options) => playIn(shared, body, options);
 
 const typeInto = async (page, cell, keys) => {
   await page.click(`#txtZahl_${cell}`);
@@ -306,7 +288,7 @@ describe("releases", () => {
     const { work, first, second, secondCache } = await stageReleases();
 
     const host = await serve(first);
-    const context = await browser.newContext();
+    const context = await shared.browser.newContext();
     const problems = [];
     const visit = async () => {
       const page = await context.newPage();

@@ -7,6 +7,8 @@ import { tmpdir } from "node:os";
 import { extname, join, normalize } from "node:path";
 import { fileURLToPath } from "node:url";
 import { gzipSync } from "node:zlib";
+import { after, before } from "node:test";
+import assert from "node:assert/strict";
 import { chromium } from "playwright-core";
 
 export const root = fileURLToPath(new URL("../..", import.meta.url));
@@ -54,10 +56,25 @@ export async function launch() {
   });
 }
 
-// A fresh context and page; `problems` collects console errors, page errors and requests to any
-// origin but the site's.
-export async function openGame(browser, origin, { clock = false } = {}) {
-  const context = await browser.newContext({ viewport: { width: 1000, height: 720 } });
+// One server of the built site and one Chromium for all the tests of a file.
+export function siteAndBrowser() {
+  const shared = {};
+  before(async () => {
+    shared.site = await serve();
+    shared.browser = await launch();
+  });
+  after(async () => {
+    await shared.browser?.close();
+    shared.site?.server.close();
+  });
+  return shared;
+}
+
+// A fresh context and page (a desktop-sized window unless `device` says otherwise); `problems`
+// collects console errors, page errors and requests to any origin but the site's.
+export async function openGame(browser, origin, { clock = false,
+  device = { viewport: { width: 1000, height: 720 } } } = {}) {
+  const context = await browser.newContext(device);
   const page = await context.newPage();
   const problems = [];
   page.on("console", (m) => { if (m.type() === "error") problems.push(`console: ${m.text()}`); });
@@ -69,6 +86,17 @@ export async function openGame(browser, origin, { clock = false } = {}) {
   await page.goto(`${origin}/`);
   await page.locator("#txtZahl_80").waitFor();
   return { context, page, problems };
+}
+
+// A test in a page of its own that ends with no console error and no foreign request.
+export async function play(shared, body, options) {
+  const game = await openGame(shared.browser, shared.site.origin, options);
+  try {
+    await body(game.page, game);
+    assert.deepEqual(game.problems, []);
+  } finally {
+    await game.context.close();
+  }
 }
 
 // The board row by row, '.' for an empty cell, read off the cell boxes (any driver whose page

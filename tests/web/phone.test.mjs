@@ -1,8 +1,8 @@
 // The web edition on phones: Chromium's phone emulation (a mobile viewport, touch only), played
 // with nothing but taps at each of the sizes below.
-import { after, before, describe, test } from "node:test";
+import { describe, test } from "node:test";
 import assert from "node:assert/strict";
-import { launch, serve } from "./harness.mjs";
+import { play, siteAndBrowser } from "./harness.mjs";
 
 const kScreens = [
   { width: 320, height: 568 },
@@ -12,32 +12,9 @@ const kScreens = [
 ];
 const kPad = ["1", "2", "3", "4", "5", "6", "7", "8", "9", "Löschen"];
 
-let browser, site;
-before(async () => {
-  site = await serve();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  site?.server.close();
-});
-
-async function onPhone(screen, body) {
-  const context = await browser.newContext({ viewport: screen, isMobile: true, hasTouch: true,
-    deviceScaleFactor: 2 });
-  const page = await context.newPage();
-  const problems = [];
-  page.on("console", (m) => { if (m.type() === "error") problems.push(`console: ${m.text()}`); });
-  page.on("pageerror", (e) => problems.push(`page error: ${e.message}`));
-  try {
-    await page.goto(`${site.origin}/`);
-    await page.locator("#txtZahl_80").waitFor();
-    await body(page, context);
-    assert.deepEqual(problems, []);
-  } finally {
-    await context.close();
-  }
-}
+const shared = siteAndBrowser();
+const onPhone = (screen, body) => play(shared, (page, game) => body(page, game.context),
+  { device: { viewport: screen, isMobile: true, hasTouch: true, deviceScaleFactor: 2 } });
 
 // The centre of each cell on the screen, in CellIndex order.
 const cellCentres = (page) => page.evaluate(() => Array.from({ length: 81 }, (_, k) => {
@@ -173,7 +150,7 @@ describe("on a phone", () => {
     await page.locator("#Frame2").waitFor({ state: "hidden" });
     assert.deepEqual(await page.evaluate(() => [localStorage.length, document.cookie]), [0, ""]);
     const other = await context.newPage();
-    await other.goto(`${site.origin}/`);
+    await other.goto(`${shared.site.origin}/`);
     await other.locator("#txtZahl_80").waitFor();
     assert.equal(await other.textContent("#lblFrei"), "Freie Felder: 81", "a new tab starts afresh");
     await other.close();
