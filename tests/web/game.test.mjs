@@ -180,7 +180,8 @@ describe("the web edition", () => {
     await page.evaluate(() => window.kalmotreTest.fixClock(15));
     await generate(page);
     assert.equal((await boardLine(page)).slice(63, 72), ".........");
-    await typeInto(page, 1, "7");
+    await typeInto(page, 3, "7");  // the first cell of the second row is open
+    assert.equal((await boardLine(page))[9], "7");
     await page.evaluate(() => { window.print = () => { window.printed = (window.printed ?? 0) + 1; }; });
     await page.keyboard.press("Control+p");
     assert.equal(await page.evaluate(() => window.printed), 1, "Strg+P prints");
