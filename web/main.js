@@ -596,17 +596,24 @@ class Page {
   }
 
   // The frame and the splash are painted before the generation goes on: the first animation
-  // frame runs before a paint, the second after it. A page in the background gets no frames,
-  // so a timer stands in.
+  // frame runs before a paint, the second after it. A hidden page gets no frames, so there a
+  // timer goes on at once; a page that is shown waits for its frames however slow they come,
+  // and only a page that gets none at all for two seconds goes on without them.
   paintThenResume() {
     let resumed = false;
     const resume = () => {
       if (resumed) return;
       resumed = true;
+      document.removeEventListener("visibilitychange", whenHidden);
       this.send("resume");
     };
+    const whenHidden = () => {
+      if (document.visibilityState === "hidden") setTimeout(resume, 0);
+    };
     requestAnimationFrame(() => requestAnimationFrame(resume));
-    setTimeout(resume, 500);
+    document.addEventListener("visibilitychange", whenHidden);
+    whenHidden();
+    setTimeout(resume, 2000);
   }
 
   // The splash window: a box above the main window that never takes the keyboard, built afresh

@@ -106,6 +106,42 @@ describe("the web edition", () => {
     assert.ok((await boardLine(page)).includes("."), "a puzzle was handed out");
   }));
 
+  test("a page that gets no frames goes on at once when hidden and waits while shown", () => play(async (page) => {
+    const frameShown = () => page.locator("#Frame2").isVisible();
+    await page.clock.pauseAt(new Date("2026-12-09T12:01:00"));
+    await page.evaluate(() => {
+      window.requestAnimationFrame = () => 0;
+      window.pageState = "hidden";
+      Object.defineProperty(document, "visibilityState", { get: () => window.pageState });
+      document.dispatchEvent(new Event("visibilitychange"));
+      document.getElementById("btnGO").click();
+    });
+    assert.ok(await frameShown(), "Ich denke nach....");
+    await page.clock.runFor(10);
+    assert.ok(!(await frameShown()), "a hidden page goes on");
+    await page.evaluate(() => {
+      window.pageState = "visible";
+      document.getElementById("btnGO").click();
+    });
+    await page.clock.runFor(1900);
+    assert.ok(await frameShown(), "a shown page waits for its frames");
+    await page.evaluate(() => {
+      window.pageState = "hidden";
+      document.dispatchEvent(new Event("visibilitychange"));
+    });
+    await page.clock.runFor(10);
+    assert.ok(!(await frameShown()), "and goes on once it is hidden");
+    await page.evaluate(() => document.getElementById("btnGO").click());
+    await page.clock.runFor(10);
+    assert.ok(!(await frameShown()));
+    await page.evaluate(() => {
+      window.pageState = "visible";
+      document.getElementById("btnGO").click();
+    });
+    await page.clock.runFor(2000);
+    assert.ok(!(await frameShown()), "nor does it wait for ever");
+  }, { clock: true }));
+
   test("makes the puzzles kalmotre-gen makes, at each level", () => play(async (page) => {
     for (const [option, level, seconds] of [[0, "leicht", 43200.5], [1, "schwer", 7.25]]) {
       await page.evaluate((s) => window.kalmotreTest.fixClock(s), seconds);
