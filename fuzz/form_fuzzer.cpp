@@ -66,6 +66,7 @@ class Harness final : public WindowPort {
       act();
       checkInvariants();
     }
+    checkSnapshot();
   }
 
   // WindowPort
@@ -214,11 +215,8 @@ class Harness final : public WindowPort {
     for (CellIndex i = 0; i < kCells; ++i) {
       const std::size_t k = static_cast<std::size_t>(i);
       require(s.board.locked(i) == !lockedText_[k].empty(), "a cell's lock changed");
-      const std::string& text = s.board.text(i);
-      const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-      });
-      require(characters <= knobs::kCellTextLimit, "a cell holds more than a cell may");
+      require(s.board.text(i).size() <= 4 * std::size_t{knobs::kCellTextLimit},
+              "a cell holds more than a cell may");
       if (s.board.locked(i)) require(s.board.text(i) == lockedText_[k], "a clue changed");
       require(std::find(kBackgrounds.begin(), kBackgrounds.end(), s.board.background(i)) !=
                   kBackgrounds.end(),
@@ -226,6 +224,14 @@ class Harness final : public WindowPort {
       require(s.board.foreground(i) == colors::kBlack || s.board.foreground(i) == colors::kBlue,
               "a text colour the game does not use");
     }
+  }
+
+  // Whatever the player brought about, the game keeps across a reload.
+  void checkSnapshot() {
+    const std::string kept = form_.snapshot();
+    MainForm reloaded(*this, random_, clock_);
+    require(reloaded.restore(kept), "the game refuses its own snapshot");
+    require(reloaded.snapshot() == kept, "a snapshot not brought back as it was");
   }
 
   FuzzedDataProvider& data_;

@@ -7,6 +7,7 @@
 #include "generate/clue_record.h"
 #include "generate/grid_check.h"
 #include "generate/shuffle.h"
+#include "input/characters.h"
 #include "input/free_cells.h"
 #include "input/validation.h"
 #include "knobs/knobs.h"
@@ -16,39 +17,6 @@
 #include "solve/solver.h"
 
 namespace kalmotre {
-
-namespace {
-
-// txtShow holds one character at most; a UTF-8 character takes one to four bytes, as its first
-// byte says. Text that does not start with a whole character (a stray continuation byte, a cut
-// sequence) leaves nothing: the box never holds part of a character.
-std::string_view firstCharacter(std::string_view text) {
-  if (text.empty()) return text;
-  const auto lead = static_cast<unsigned char>(text[0]);
-  const std::size_t length = lead < 0x80             ? 1
-                             : (lead & 0xE0) == 0xC0 ? 2
-                             : (lead & 0xF0) == 0xE0 ? 3
-                             : (lead & 0xF8) == 0xF0 ? 4
-                                                     : 0;
-  if (length == 0 || text.size() < length) return {};
-  for (std::size_t k = 1; k < length; ++k) {
-    if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) return {};
-  }
-  return text.substr(0, length);
-}
-
-// The text up to its `limit`-th character, never cutting one apart. A UTF-8 character starts with
-// any byte but a continuation byte (10xxxxxx).
-std::string_view firstCharacters(std::string_view text, int limit) {
-  int characters = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-    if (starts && characters++ == limit) return text.substr(0, i);
-  }
-  return text;
-}
-
-}  // namespace
 
 MainForm::MainForm(WindowPort& window, RandomSource& random, Clock& clock)
     : window_(window), random_(random), clock_(clock) {

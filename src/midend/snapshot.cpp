@@ -10,6 +10,7 @@
 
 #include "board/color.h"
 #include "generate/grid_check.h"
+#include "input/characters.h"
 #include "input/free_cells.h"
 #include "knobs/knobs.h"
 
@@ -68,31 +69,6 @@ std::optional<std::string> unescape(std::string_view text) {
     i += 2;
   }
   return out;
-}
-
-// Whole UTF-8 characters only, none written longer than it needs, and at most `limit` of them.
-bool isTextOfAtMost(std::string_view text, int limit) {
-  int characters = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80                   ? 1
-                               : lead >= 0xC2 && lead < 0xE0 ? 2
-                               : (lead & 0xF0) == 0xE0       ? 3
-                               : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                             : 0;
-    if (length == 0 || text.size() - i < length) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    }
-    const auto second = static_cast<unsigned char>(length > 1 ? text[i + 1] : 0);
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
-        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90)) {
-      return false;  // an overlong form, a surrogate, or beyond U+10FFFF
-    }
-    i += length;
-    if (++characters > limit) return false;
-  }
-  return true;
 }
 
 std::optional<int> number(std::string_view text, int low, int high) {
@@ -218,8 +194,8 @@ bool readSnapshot(std::string_view text, GameState& game, InterfaceState& ui) {
       !solutionGrid || !givenGrid) {
     return false;
   }
-  // The digit box holds one character at most; the counter counts within the board.
-  if (!isTextOfAtMost(*digitText, 1)) return false;
+  // The digit box holds what it would keep of its own text; the counter counts within the board.
+  if (firstCharacter(*digitText) != *digitText) return false;
   const std::string_view prefix = kFreeCellsPrefix;
   if (counterText->substr(0, prefix.size()) != prefix ||
       !number(std::string_view(*counterText).substr(prefix.size()), 0, kCells)) {
@@ -246,7 +222,7 @@ bool readSnapshot(std::string_view text, GameState& game, InterfaceState& ui) {
     if (!oneOf(kCellBackgrounds, *background) || !oneOf(kCellForegrounds, *foreground)) {
       return false;
     }
-    if (!isTextOfAtMost(*cellText, knobs::kCellTextLimit)) return false;
+    if (firstCharacters(*cellText, knobs::kCellTextLimit) != *cellText) return false;
     // A clue is locked and shows its digit; every other cell is open.
     const std::int32_t given = (*givenGrid)[i];
     if (given != 0 && *cellText != std::to_string(given)) return false;

@@ -111,7 +111,11 @@ TEST_F(MainFormTest, ALongEntryKeepsItsFirstCharactersWhole) {
   const std::pair<std::string, std::string> kept[] = {
       {std::string(10000, '7'), std::string(limit, '7')},
       {std::string(limit, '5'), std::string(limit, '5')},
-      {"x" + std::string(300, '\xC3') + "\xA4", "x" + std::string(limit - 1, '\xC3')},
+      // From the first byte that starts no whole character on, nothing is kept.
+      {"x" + std::string(300, '\xC3') + "\xA4", "x"},
+      {"7" + std::string(5000, '\x80'), "7"},
+      {"7\xED\xA0\x80", "7"},  // a lone surrogate, as a browser sends it
+      {"\xF0\x9F\x98\x80\xC0\x80", "\xF0\x9F\x98\x80"},
   };
   for (const auto& [typed, stored] : kept) {
     typeInto(1, typed.c_str());
@@ -168,6 +172,8 @@ TEST_F(MainFormTest, PlusStepsThroughTheDigitsAndTypedDigitsDrawOnce) {
       {"\xE2\x82", ""},
       {"\xE2\x82x", ""},
       {"\xFF\x80", ""},
+      {"\xC0\x80", ""},  // written longer than it needs
+      {"\xF4\x90\x80\x80", ""},
   };
   for (const auto& [typed, shown] : kept) {
     EXPECT_TRUE(fresh.playerEditedShowText(typed));

@@ -35,8 +35,10 @@ class SnapshotTest : public testing::Test {
     int open = 0;
     for (CellIndex i = 0; i < kCells; ++i) {
       if (form.game().board.locked(i)) continue;
-      const std::string entries[] = {"5", "", "a%b c\u00e4", std::string(64, 'z')};
-      if (open < 4) form.playerEditedCell(i, entries[open]);
+      // Whatever the entry keeps of bytes that are no text, the snapshot keeps too.
+      const std::string entries[] = {"5", "", "a%b c\u00e4", std::string(64, 'z'),
+                                     "\xF0\x9F\x98\x80\xC3\xC3\xED\xA0\x80"};
+      if (open < 5) form.playerEditedCell(i, entries[open]);
       ++open;
       lastOpen = i;
     }
@@ -141,6 +143,7 @@ TEST_F(SnapshotTest, AnythingButASoundSnapshotChangesNothing) {
       clueLine("cell ffffff 000000 " + clue),
       clueLine("cell FFFFFF 00000 " + clue),
       clueLine("cell FFFFFF 000000"),
+      replaced(good, std::string(64, 'z'), std::string(63, 'z') + "%C3"),  // a cut character
       replaced(good, std::string(64, 'z'), std::string(65, 'z')),
       replaced(good, "\ncell", "\nzelle"),
       nul,
