@@ -1,9 +1,6 @@
 // Reading draws lazily, with a bound on every line.
 #include "cli/draws_reader.h"
 
-#include <algorithm>
-#include <array>
-#include <charconv>
 #include <exception>
 #include <string_view>
 
@@ -34,27 +31,16 @@ std::optional<double> DrawsReader::next() {
 }
 
 std::optional<double> DrawsReader::readNext() {
-  using Traits = std::istream::traits_type;
-  std::streambuf* buffer = in_.rdbuf();
-  while (error_.empty() && !atEnd_ && buffer != nullptr) {
-    // One byte more than a line may hold, for the carriage return of a CRLF line.
-    std::array<char, kLongestLine + 1> bytes{};
-    std::size_t length = 0;
+  bool tooLong = false;
+  while (error_.empty()) {
     ++lineNumber_;
-    Traits::int_type c = buffer->sbumpc();
-    for (; !Traits::eq_int_type(c, Traits::eof()) && c != '\n'; c = buffer->sbumpc()) {
-      const bool overLong =
-          length > kLongestLine || (length == kLongestLine && Traits::to_char_type(c) != '\r');
-      if (overLong) {
-        error_ = "line " + std::to_string(lineNumber_) + ": " +
-                 excerpt(std::string_view(bytes.data(), std::min(length, kLongestLine))) +
-                 " is longer than " + std::to_string(kLongestLine) + " bytes";
-        return std::nullopt;
-      }
-      bytes[length++] = Traits::to_char_type(c);
+    if (!lines_.next(line_, tooLong)) break;
+    if (tooLong) {
+      error_ = "line " + std::to_string(lineNumber_) + ": " + excerpt(line_) + " is longer than " +
+               std::to_string(kLongestLine) + " bytes";
+      break;
     }
-    atEnd_ = Traits::eq_int_type(c, Traits::eof());
-    const std::string_view text = trim(std::string_view(bytes.data(), length));
+    const std::string_view text = trim(line_);
     if (text.empty()) continue;
     double u = 0.0;
     // A leading '+' is allowed too; readDecimal takes the decimal numbers of the cells.

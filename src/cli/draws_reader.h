@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "cli/line_reader.h"
 #include "generate/random_source.h"
 
 namespace kalmotre::cli {
@@ -18,7 +19,8 @@ class DrawsReader {
  public:
   static constexpr std::size_t kLongestLine = 64;
 
-  explicit DrawsReader(std::istream& in) : in_(in) {}
+  explicit DrawsReader(std::istream& in)
+      : lines_(in.rdbuf(), kLongestLine, LineReader::Past::Stop) {}
   // The next number; nothing at the end of the file or at the first bad line, whose problem
   // error() then names.
   std::optional<double> next();
@@ -27,9 +29,9 @@ class DrawsReader {
  private:
   std::optional<double> readNext();
 
-  std::istream& in_;
+  LineReader lines_;
+  std::string line_;
   long long lineNumber_ = 0;
-  bool atEnd_ = false;
   std::string error_;
 };
 

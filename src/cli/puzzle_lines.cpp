@@ -5,6 +5,7 @@
 
 #include "board/one_line.h"
 #include "cli/excerpt.h"
+#include "cli/line_reader.h"
 #include "solve/solution_count.h"
 
 namespace kalmotre::cli {
@@ -69,31 +70,10 @@ PuzzleLine readPuzzleLine(std::string_view line) {
   return result;
 }
 
-bool LineReader::next(std::string& line, bool& tooLong) {
-  line.clear();
-  tooLong = false;
-  using traits = std::streambuf::traits_type;
-  int c = in_.sbumpc();
-  if (c == traits::eof()) return false;
-  for (; c != traits::eof() && c != '\n'; c = in_.sbumpc()) {
-    if (line.size() < limit_ + 1) {
-      line += static_cast<char>(c);
-    } else {
-      tooLong = true;
-    }
-  }
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  if (line.size() > limit_) {
-    tooLong = true;
-    line.resize(limit_);
-  }
-  return true;
-}
-
 int judgeLines(std::streambuf& in, Judging judging,
                const std::function<bool(std::string_view)>& out,
                const std::function<void(std::string_view)>& fault) {
-  LineReader reader(in);
+  LineReader reader(&in, kPuzzleLineLimit);
   std::string line;
   bool tooLong = false;
   int status = 0;

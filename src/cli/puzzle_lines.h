@@ -24,20 +24,6 @@ struct PuzzleLine {
 };
 PuzzleLine readPuzzleLine(std::string_view line);
 
-// Reads lines of `in` of at most `limit` bytes; the rest of a longer line is read past and
-// `tooLong` set. A final line without a line break counts; a carriage return before the break
-// goes.
-class LineReader {
- public:
-  explicit LineReader(std::streambuf& in, std::size_t limit = kPuzzleLineLimit)
-      : in_(in), limit_(limit) {}
-  bool next(std::string& line, bool& tooLong);
-
- private:
-  std::streambuf& in_;
-  std::size_t limit_;
-};
-
 enum class Judging { Solve, CountSolutions };
 
 // Judges every line of `in`: --solve writes each puzzle's only solution as a line, and for a
