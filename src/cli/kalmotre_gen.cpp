@@ -14,6 +14,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -41,7 +42,7 @@ bool reportWrite(bool written) {
 }
 
 // Writes all of the text to standard output.
-bool writeOut(const std::string& text) {
+bool writeOut(std::string_view text) {
   return reportWrite(std::fwrite(text.data(), 1, text.size(), stdout) == text.size());
 }
 
@@ -176,28 +177,19 @@ int generate(const cli::GenOptions& options) {
   return failures == 0 ? 0 : 1;
 }
 
-// Puzzles from standard input, judged line by line; the output goes out in blocks.
+// Puzzles from standard input, judged line by line. After a failed write nothing more is
+// written, and the run ends with 1.
 int judge(cli::Judging judging) {
   std::ios::sync_with_stdio(false);  // standard input is read through std::cin alone
-  std::string pending;
   bool written = true;
-  auto out = [&](std::string_view text) {
-    pending += text;
-    if (pending.size() >= 1 << 16) {
-      written = writeOut(pending);
-      pending.clear();
-    }
-    return written;
-  };
+  auto out = [&](std::string_view text) { return written = writeOut(text); };
   auto fault = [&](std::string_view text) {
     // What came before the message is out first, so both streams keep the input's order.
-    if (!pending.empty()) written = written && writeOut(pending);
-    pending.clear();
-    if (!written || !flushOut()) return;
+    if (!written || !(written = flushOut())) return;
     std::fprintf(stderr, "kalmotre-gen: %.*s", static_cast<int>(text.size()), text.data());
   };
   const int status = cli::judgeLines(*std::cin.rdbuf(), judging, out, fault);
-  if (!written || !writeOut(pending) || !flushOut()) return 1;
+  if (!written || !flushOut()) return 1;
   return status;
 }
 
