@@ -1,83 +1,291 @@
-// Depth-first search over the digits still free per row, column and block.
+// An exact solver over one bit board per digit. After every placement the board is settled: each
+// digit is narrowed by the band and stack rules below, every cell that is the only place left for
+// a digit in a row, a column or a box, or that has one digit left, is placed, until nothing more
+// follows. Then it guesses at a cell with the fewest digits left, and on a contradiction takes the
+// guess back as an elimination.
 #include "solve/solution_count.h"
 
+#include <array>
 #include <bit>
+#include <cassert>
+#include <cstdint>
 
 namespace kalmotre {
 
 namespace {
 
-class Backtracking {
- public:
-  Backtracking(int limit, Digits* first) : limit_(limit), first_(first) {}
+// The grid as three bands of three rows. In a band's 27-bit word the cell in row r of the band
+// and column c is bit 9r + c.
+using Word = std::uint32_t;
+constexpr Word kBand = 0x7FFFFFF;
+constexpr Word kRow = 0x1FF;
+constexpr int kDigits = 9;
+constexpr int kBands = 3;
 
-  // Places a clue; false when a unit already holds its digit.
-  bool place(CellIndex cell, int d) {
-    if ((freeDigits(cell) & (1u << d)) == 0) return false;
-    set(cell, d);
-    return true;
+// Columns (a 9-bit set) as the cells they have in a band.
+constexpr Word columnsInBand(Word columns) {
+  return columns | columns << 9 | columns << 18;
+}
+
+// Boxes of a band (a 3-bit set, left to right) as their cells.
+constexpr std::array<Word, 8> kBoxCells = [] {
+  std::array<Word, 8> table{};
+  for (Word boxes = 0; boxes < 8; ++boxes) {
+    for (int box = 0; box < 3; ++box) {
+      if (boxes >> box & 1) table[boxes] |= columnsInBand(7u << (3 * box));
+    }
   }
+  return table;
+}();
 
-  // Depth first, always at the open cell with the fewest digits left.
-  void run() {
-    CellIndex best = -1;
-    int fewest = 10;
-    for (CellIndex cell = 0; cell < kCells && fewest > 1; ++cell) {
-      if (digits_[static_cast<std::size_t>(cell)] != 0) continue;
-      const int n = std::popcount(freeDigits(cell));
-      if (n < fewest) best = cell, fewest = n;
+// A segment is the three cells a row of a band shares with a box, numbered 3 * row + box. The
+// same numbers serve a stack, as 3 * band + column of the stack.
+constexpr std::array<Word, 512> kSegmentCells = [] {
+  std::array<Word, 512> table{};
+  for (Word segments = 0; segments < 512; ++segments) {
+    for (int s = 0; s < 9; ++s) {
+      if (segments >> s & 1) table[segments] |= 7u << (9 * (s / 3) + 3 * (s % 3));
     }
-    if (best < 0) {
-      if (found_++ == 0 && first_ != nullptr) *first_ = digits_;
-      return;
+  }
+  return table;
+}();
+
+// A digit stands once in each row and once in each box of a band, so the segments that hold it
+// are a permutation of three. Of the segments still open to it, the union of the permutations
+// that fit inside them: the only segments it can really take, 0 when none fits. This is locked
+// candidates in both directions at once; for a stack it is the same with columns.
+constexpr std::array<std::uint16_t, 512> kPermutations = [] {
+  constexpr int orders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+  std::array<std::uint16_t, 512> table{};
+  for (unsigned open = 0; open < 512; ++open) {
+    unsigned fit = 0;
+    for (const auto& order : orders) {
+      const unsigned segments = 1u << order[0] | 1u << (3 + order[1]) | 1u << (6 + order[2]);
+      if ((open & segments) == segments) fit |= segments;
     }
-    for (unsigned left = freeDigits(best); left != 0 && found_ < limit_; left &= left - 1) {
-      const int d = std::countr_zero(left);
-      set(best, d);
-      run();
-      clear(best, d);
+    table[open] = static_cast<std::uint16_t>(fit);
+  }
+  return table;
+}();
+
+// A row's nine bits at a glance: bits 0..8 the row itself when it has exactly one bit, bits 9..11
+// its segments that have any, bits 12..14 those that have two or more.
+constexpr std::array<std::uint16_t, 512> kRowFacts = [] {
+  std::array<std::uint16_t, 512> table{};
+  for (unsigned row = 0; row < 512; ++row) {
+    unsigned facts = std::popcount(row) == 1 ? row : 0;
+    for (int box = 0; box < 3; ++box) {
+      const int n = std::popcount(row >> (3 * box) & 7u);
+      if (n >= 1) facts |= 1u << (9 + box);
+      if (n >= 2) facts |= 1u << (12 + box);
+    }
+    table[row] = static_cast<std::uint16_t>(facts);
+  }
+  return table;
+}();
+
+// The cell at a bit of a band with its row, its column within the band and its box.
+constexpr std::array<Word, 27> kSeenInBand = [] {
+  std::array<Word, 27> table{};
+  for (int bit = 0; bit < 27; ++bit) {
+    table[static_cast<std::size_t>(bit)] =
+        kRow << (9 * (bit / 9)) | columnsInBand(1u << (bit % 9)) | kBoxCells[1u << (bit % 9 / 3)];
+  }
+  return table;
+}();
+
+using Places = std::array<Word, kBands>;  // one digit's places, band by band
+
+struct Position {
+  // Where each digit can go; a placed cell keeps its own digit's bit alone.
+  std::array<Places, kDigits> digit;
+  Places open;  // the cells not yet placed
+  // The digits whose places changed since they were last narrowed: only they can have new
+  // hidden singles.
+  unsigned changed = 0x1FF;
+};
+
+// Puts digit d (0..8) into a cell; false when the cell cannot take it.
+bool place(Position& p, int d, int band, int bit) {
+  const Word cell = 1u << bit;
+  if ((p.digit[d][band] & cell) == 0) return false;
+  if ((p.open[band] & cell) == 0) return true;  // placed already, as this digit
+  p.open[band] &= ~cell;
+  for (int e = 0; e < kDigits; ++e) {
+    if ((p.digit[e][band] & cell) == 0) continue;
+    p.digit[e][band] &= ~cell;
+    p.changed |= 1u << e;
+  }
+  const Word column = columnsInBand(1u << (bit % 9));
+  for (int b = 0; b < kBands; ++b) p.digit[d][b] &= ~column;
+  p.digit[d][band] = (p.digit[d][band] & ~kSeenInBand[bit]) | cell;
+  return true;
+}
+
+// Narrows one digit's places by the band and stack rules and collects its hidden singles: cells
+// that are the only place left for it in a row, a column or a box. False when a unit has no
+// place left for it.
+bool narrow(Places& w, Places& singles) {
+  Places columnsAny{}, columnsTwice{};
+  for (int b = 0; b < kBands; ++b) {
+    unsigned r0 = kRowFacts[w[b] & kRow], r1 = kRowFacts[w[b] >> 9 & kRow],
+             r2 = kRowFacts[w[b] >> 18];
+    const unsigned open = (r0 >> 9 & 7) | (r1 >> 9 & 7) << 3 | (r2 >> 9 & 7) << 6;
+    const unsigned fit = kPermutations[open];
+    if (fit == 0) return false;
+    if (fit != open) {
+      w[b] &= kSegmentCells[fit];
+      r0 = kRowFacts[w[b] & kRow], r1 = kRowFacts[w[b] >> 9 & kRow], r2 = kRowFacts[w[b] >> 18];
+    }
+    const unsigned boxTwice = ((r0 | r1 | r2) >> 12 | ((r0 & r1) | (r0 & r2) | (r1 & r2)) >> 9) & 7;
+    singles[b] =
+        (r0 & kRow) | (r1 & kRow) << 9 | (r2 & kRow) << 18 | (w[b] & kBoxCells[~boxTwice & 7]);
+    const Word a = w[b] & kRow, c = w[b] >> 9 & kRow, e = w[b] >> 18;
+    columnsAny[b] = a | c | e;
+    columnsTwice[b] = (a & c) | (a & e) | (c & e);
+  }
+  Places keep{};
+  for (int stack = 0; stack < 3; ++stack) {
+    const int shift = 3 * stack;
+    const unsigned open = (columnsAny[0] >> shift & 7) | (columnsAny[1] >> shift & 7) << 3 |
+                          (columnsAny[2] >> shift & 7) << 6;
+    const unsigned fit = kPermutations[open];
+    if (fit == 0) return false;
+    for (int b = 0; b < kBands; ++b) keep[b] |= (fit >> (3 * b) & 7) << shift;
+  }
+  for (int b = 0; b < kBands; ++b) {
+    if (keep[b] == columnsAny[b]) continue;
+    // A single the stack rule took away leaves its unit empty, which the next round finds.
+    w[b] &= columnsInBand(keep[b]);
+    singles[b] &= w[b];
+    columnsAny[b] = keep[b];
+    columnsTwice[b] &= keep[b];
+  }
+  const Word twice = columnsTwice[0] | columnsTwice[1] | columnsTwice[2] |
+                     (columnsAny[0] & columnsAny[1]) | (columnsAny[0] & columnsAny[2]) |
+                     (columnsAny[1] & columnsAny[2]);
+  const Word alone = columnsInBand(~twice & kRow);
+  for (int b = 0; b < kBands; ++b) singles[b] |= w[b] & alone;
+  return true;
+}
+
+// Places every single until none is left; false on a contradiction.
+bool settle(Position& p) {
+  for (;;) {
+    std::array<Places, kDigits> found{};
+    Word any = 0;
+    for (unsigned digits = p.changed; digits != 0; digits &= digits - 1) {
+      const int d = std::countr_zero(digits);
+      const Places before = p.digit[d];
+      if (!narrow(p.digit[d], found[d])) return false;
+      // Narrowing may open up more of itself: a digit it changed is narrowed again.
+      if (p.digit[d] == before) p.changed &= ~(1u << d);
+    }
+    for (int b = 0; b < kBands; ++b) {
+      Word once = 0, twice = 0;
+      for (const Places& places : p.digit) {
+        twice |= once & places[b];
+        once |= places[b];
+      }
+      if ((p.open[b] & ~once) != 0) return false;  // a cell with no digit left
+      const Word naked = p.open[b] & ~twice;
+      for (int d = 0; d < kDigits; ++d) {
+        found[d][b] = (found[d][b] | (naked & p.digit[d][b])) & p.open[b];
+        any |= found[d][b];
+      }
+    }
+    if (any == 0) return true;
+    for (int d = 0; d < kDigits; ++d) {
+      for (int b = 0; b < kBands; ++b) {
+        for (Word f = found[d][b]; f != 0; f &= f - 1) {
+          if (!place(p, d, b, std::countr_zero(f))) return false;
+        }
+      }
+    }
+  }
+}
+
+// An open cell with the fewest digits left, two if there is one; false when every cell is
+// placed.
+bool chooseCell(const Position& p, int& band, int& bit) {
+  int fallback = -1;
+  for (int b = 0; b < kBands; ++b) {
+    if (p.open[b] == 0) continue;
+    Word one = 0, two = 0, three = 0;
+    for (const Places& places : p.digit) {
+      three |= two & places[b];
+      two |= one & places[b];
+      one |= places[b];
+    }
+    if (const Word pairs = p.open[b] & ~three; pairs != 0) {
+      band = b, bit = std::countr_zero(pairs);
+      return true;
+    }
+    if (fallback < 0) fallback = b;
+  }
+  if (fallback < 0) return false;
+  band = fallback, bit = std::countr_zero(p.open[fallback]);
+  return true;
+}
+
+class Search {
+ public:
+  Search(int limit, Digits* first) : limit_(limit), first_(first) {}
+
+  // Depth first; `p` is used up.
+  void run(Position& p) {
+    for (;;) {
+      if (!settle(p)) return;
+      int band = 0, bit = 0;
+      if (!chooseCell(p, band, bit)) {
+        if (found_++ == 0 && first_ != nullptr) write(p, *first_);
+        return;
+      }
+      const Word cell = 1u << bit;
+      int d = 0;
+      while ((p.digit[d][band] & cell) == 0) ++d;
+      Position guess = p;
+      place(guess, d, band, bit);
+      run(guess);
+      if (found_ >= limit_) return;
+      p.digit[d][band] &= ~cell;
+      p.changed |= 1u << d;
     }
   }
 
   int found() const { return found_; }
 
  private:
-  unsigned freeDigits(CellIndex cell) const {
-    return kAllDigitBits &
-           ~(rows_[rowOf(cell)] | columns_[columnOf(cell)] | blocks_[blockOf(cell)]);
-  }
-  void set(CellIndex cell, int d) {
-    const auto bit = static_cast<std::uint16_t>(1u << d);
-    digits_[static_cast<std::size_t>(cell)] = static_cast<std::int8_t>(d);
-    rows_[rowOf(cell)] |= bit;
-    columns_[columnOf(cell)] |= bit;
-    blocks_[blockOf(cell)] |= bit;
-  }
-  void clear(CellIndex cell, int d) {
-    const auto keep = static_cast<std::uint16_t>(~(1u << d));
-    digits_[static_cast<std::size_t>(cell)] = 0;
-    rows_[rowOf(cell)] &= keep;
-    columns_[columnOf(cell)] &= keep;
-    blocks_[blockOf(cell)] &= keep;
+  static void write(const Position& p, Digits& digits) {
+    for (CellIndex i = 0; i < kCells; ++i) {
+      const int row = rowOf(i);
+      const Word cell = 1u << (9 * (row % 3) + columnOf(i));
+      int d = 0;
+      while (d < kDigits - 1 && (p.digit[d][row / 3] & cell) == 0) ++d;
+      digits[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(d + 1);
+    }
   }
 
-  Digits digits_{};
-  std::array<std::uint16_t, 9> rows_{}, columns_{}, blocks_{};
-  int found_ = 0;
   int limit_;
   Digits* first_;
+  int found_ = 0;
 };
 
 }  // namespace
 
 int countSolutions(const Digits& board, int limit, Digits* first) {
-  Backtracking search(limit, first);
-  for (CellIndex cell = 0; cell < kCells; ++cell) {
-    const int d = board[static_cast<std::size_t>(cell)];
+  assert(limit >= 1 && "count at least one solution");
+  Position p;
+  for (Places& places : p.digit) places.fill(kBand);
+  p.open.fill(kBand);
+  for (CellIndex i = 0; i < kCells; ++i) {
+    const int d = board[static_cast<std::size_t>(i)];
     if (d == 0) continue;
-    if (d < 1 || d > 9 || !search.place(cell, d)) return 0;
+    const int row = rowOf(i);
+    if (d < 1 || d > 9 || !place(p, d - 1, row / 3, 9 * (row % 3) + columnOf(i))) return 0;
   }
-  search.run();
+  Search search(limit, first);
+  search.run(p);
   return search.found();
 }
 

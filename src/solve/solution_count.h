@@ -1,6 +1,6 @@
-// Counting a board's solutions by plain backtracking: the judge that the generator's puzzles are
-// checked against. It shares nothing with the hidden-single search, so a fault there cannot hide
-// itself by also being in the judge.
+// Counting a board's solutions: the judge that the generator's puzzles are checked against and
+// that kalmotre-gen --solve and --count-solutions use on other people's puzzles. It shares nothing
+// with the hidden-single search, so a fault there cannot hide itself by also being in the judge.
 #pragma once
 
 #include "board/grid.h"
