@@ -66,7 +66,7 @@ void checkPuzzleLines(const std::string& text) {
     std::stringbuf in(text);
     std::size_t printed = 0;
     judgeLines(
-        in, judging,
+        in, judging, 1,
         [&](std::string_view line) {
           require(line.size() == (judging == Judging::Solve ? 82u : 2u), "a malformed answer");
           printed += line.size();

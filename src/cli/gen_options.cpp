@@ -11,7 +11,7 @@ namespace kalmotre::cli {
 const char kUsage[] =
     "usage: kalmotre-gen [--level leicht|schwer] [--count N] [--seed S] [--jobs J] [--verify]\n"
     "       kalmotre-gen [--level leicht|schwer] --draws FILE\n"
-    "       kalmotre-gen --solve | --count-solutions < PUZZLES\n"
+    "       kalmotre-gen --solve | --count-solutions [--jobs J] < PUZZLES\n"
     "Prints N puzzles (default 1, level schwer), one per line: 81 characters row by row, '.' for\n"
     "an empty cell. --seed S (a whole number 0..18446744073709551615) makes the output\n"
     "reproducible: puzzle k of the run is made from seed S+k. --jobs J generates on J threads\n"
@@ -22,11 +22,12 @@ const char kUsage[] =
     "and the number of draws it consumed; it takes no other option but --level.\n"
     "--solve reads puzzles from standard input, one per line (81 cells row by row, '.' or '0'\n"
     "for an empty cell; blanks and the characters | - + are left out, a line of nothing else is\n"
-    "skipped) and prints each one's solution; a puzzle without a solution or with more than one,\n"
-    "and a line that is no puzzle, get a message on standard error with the line's number, and\n"
-    "the run ends with exit status 1 after the remaining lines. --count-solutions prints 0, 1 or\n"
-    "2 (two or more) for each puzzle instead. Both take no other option; a line longer than\n"
-    "1000 characters is refused unread.\n";
+    "skipped, and so is a comment line, one that begins with '#') and prints each one's\n"
+    "solution; a puzzle without a solution or with more than one, and a line that is no puzzle,\n"
+    "get a message on standard error with the line's number, and the run ends with exit status\n"
+    "1 after the remaining lines. --count-solutions prints 0, 1 or 2 (two or more) for each\n"
+    "puzzle instead. Both take no other option but --jobs J, which solves on J threads (default\n"
+    "one) with the same output; a line longer than 1000 characters is refused unread.\n";
 
 namespace {
 
@@ -113,9 +114,10 @@ std::variant<GenOptions, UsageError> parseGenOptions(const std::vector<std::stri
       options.drawsFile = value;
     }
   }
-  if (options.judging && (levelGiven || countGiven || options.seed || jobsGiven || options.verify ||
-                          options.drawsFile)) {
-    return UsageError{"--solve and --count-solutions read puzzles and take no other option"};
+  if (options.judging &&
+      (levelGiven || countGiven || options.seed || options.verify || options.drawsFile)) {
+    return UsageError{
+        "--solve and --count-solutions read puzzles and take no other option but --jobs"};
   }
   if (options.drawsFile && (countGiven || options.seed || jobsGiven || options.verify)) {
     return UsageError{

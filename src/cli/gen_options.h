@@ -18,7 +18,7 @@ struct GenOptions {
   // Puzzle k of a run uses seed + k (modulo 2^64).
   std::optional<std::uint64_t> seed;
   std::optional<std::string> drawsFile;
-  // Generating threads; 0 means one per core.
+  // Generating threads, 0 for one per core; solving threads, 0 for one.
   int jobs = 0;
   bool verify = false;
   // --solve or --count-solutions: puzzles from standard input instead of new ones.

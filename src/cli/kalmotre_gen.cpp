@@ -179,7 +179,7 @@ int generate(const cli::GenOptions& options) {
 
 // Puzzles from standard input, judged line by line. After a failed write nothing more is
 // written, and the run ends with 1.
-int judge(cli::Judging judging) {
+int judge(cli::Judging judging, int jobs) {
   std::ios::sync_with_stdio(false);  // standard input is read through std::cin alone
   bool written = true;
   auto out = [&](std::string_view text) { return written = writeOut(text); };
@@ -188,7 +188,7 @@ int judge(cli::Judging judging) {
     if (!written || !(written = flushOut())) return;
     std::fprintf(stderr, "kalmotre-gen: %.*s", static_cast<int>(text.size()), text.data());
   };
-  const int status = cli::judgeLines(*std::cin.rdbuf(), judging, out, fault);
+  const int status = cli::judgeLines(*std::cin.rdbuf(), judging, std::max(jobs, 1), out, fault);
   if (!written || !flushOut()) return 1;
   return status;
 }
@@ -206,7 +206,7 @@ int main(int argc, char** argv) {
   if (options.help) return writeOut(cli::kUsage) && flushOut() ? 0 : 1;
   // Memory the system will not give (a small address space) ends the run with one line.
   try {
-    if (options.judging) return judge(*options.judging);
+    if (options.judging) return judge(*options.judging, options.jobs);
     return options.drawsFile ? replay(options) : generate(options);
   } catch (const std::bad_alloc&) {
     std::fprintf(stderr, "kalmotre-gen: not enough memory to go on\n");

@@ -1,11 +1,16 @@
 // Reading puzzles from a stream and judging them.
 #include "cli/puzzle_lines.h"
 
+#include <condition_variable>
+#include <limits>
+#include <mutex>
 #include <utility>
+#include <vector>
 
 #include "board/one_line.h"
 #include "cli/excerpt.h"
 #include "cli/line_reader.h"
+#include "cli/ordered_jobs.h"
 #include "solve/solution_count.h"
 
 namespace kalmotre::cli {
@@ -42,6 +47,10 @@ std::string repeatedDigit(const Digits& digits) {
 
 PuzzleLine readPuzzleLine(std::string_view line) {
   PuzzleLine result;
+  if (!line.empty() && line.front() == '#') {
+    result.empty = true;
+    return result;
+  }
   std::string cells;
   for (std::size_t i = 0; i < line.size(); ++i) {
     const char c = line[i];
@@ -70,43 +79,112 @@ PuzzleLine readPuzzleLine(std::string_view line) {
   return result;
 }
 
-int judgeLines(std::streambuf& in, Judging judging,
+namespace {
+
+// What a block of lines says, in order: solutions or counts for standard output, and messages.
+struct Said {
+  bool fault;
+  std::string text;
+};
+struct Block {
+  std::vector<Said> said;
+  bool last = false;  // the input ended in this block
+};
+
+void say(Block& block, bool fault, std::string text) {
+  // Output runs together; each message stays a call of its own.
+  if (!fault && !block.said.empty() && !block.said.back().fault) {
+    block.said.back().text += text;
+  } else {
+    block.said.push_back({fault, std::move(text)});
+  }
+}
+
+void judgeLine(long number, const std::string& line, bool tooLong, Judging judging, Block& block) {
+  const std::string where = "line " + std::to_string(number) + ": ";
+  if (tooLong) {
+    say(block, true,
+        where + "longer than " + std::to_string(kPuzzleLineLimit) +
+            " characters, not read: " + excerpt(line, kExcerpt) + "\n");
+    return;
+  }
+  const PuzzleLine puzzle = readPuzzleLine(line);
+  if (puzzle.empty) return;
+  if (!puzzle.fault.empty()) {
+    say(block, true, where + puzzle.fault + "\n");
+    return;
+  }
+  Digits solution{};
+  const int solutions = countSolutions(puzzle.digits, 2, &solution);
+  if (judging == Judging::CountSolutions) {
+    say(block, false, std::to_string(solutions) + "\n");
+  } else if (solutions == 1) {
+    say(block, false, oneLine(solution) + "\n");
+  } else {
+    say(block, true, where + (solutions == 0 ? "no solution" : "more than one solution") + "\n");
+  }
+}
+
+// Lines per block on several threads; one thread takes a line at a time, so that a puzzle typed
+// on a terminal is answered at once.
+constexpr long kLinesPerBlock = 64;
+
+}  // namespace
+
+int judgeLines(std::streambuf& in, Judging judging, int jobs,
                const std::function<bool(std::string_view)>& out,
                const std::function<void(std::string_view)>& fault) {
   LineReader reader(&in, kPuzzleLineLimit);
-  std::string line;
-  bool tooLong = false;
+  // The input is read block by block in block order, whichever thread judges the block.
+  std::mutex mutex;
+  std::condition_variable turn;
+  long nextToRead = 0;
+  long linesRead = 0;
+  bool atEnd = false;
+  const long perBlock = jobs > 1 ? kLinesPerBlock : 1;
+  auto produce = [&](int, long b) {
+    std::vector<std::pair<std::string, bool>> lines;
+    long first = 0;
+    Block block;
+    {
+      std::unique_lock lock(mutex);
+      turn.wait(lock, [&] { return nextToRead == b; });
+      first = linesRead + 1;
+      std::string line;
+      bool tooLong = false;
+      while (!atEnd && static_cast<long>(lines.size()) < perBlock) {
+        if (!reader.next(line, tooLong)) {
+          atEnd = true;
+        } else {
+          lines.emplace_back(line, tooLong);
+        }
+      }
+      linesRead += static_cast<long>(lines.size());
+      block.last = atEnd;
+      ++nextToRead;
+    }
+    turn.notify_all();
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      judgeLine(first + static_cast<long>(k), lines[k].first, lines[k].second, judging, block);
+    }
+    return block;
+  };
   int status = 0;
-  std::string written;
-  for (long number = 1; reader.next(line, tooLong); ++number) {
-    const std::string where = "line " + std::to_string(number) + ": ";
-    if (tooLong) {
-      fault(where + "longer than " + std::to_string(kPuzzleLineLimit) +
-            " characters, not read: " + excerpt(line, kExcerpt) + "\n");
-      status = 1;
-      continue;
+  bool written = true;
+  auto consume = [&](Block&& block) {
+    for (const Said& said : block.said) {
+      if (said.fault) {
+        fault(said.text);
+        status = 1;
+      } else if (!out(said.text)) {
+        written = false;
+        return false;
+      }
     }
-    const PuzzleLine puzzle = readPuzzleLine(line);
-    if (puzzle.empty) continue;
-    if (!puzzle.fault.empty()) {
-      fault(where + puzzle.fault + "\n");
-      status = 1;
-      continue;
-    }
-    Digits solution{};
-    const int solutions = countSolutions(puzzle.digits, 2, &solution);
-    if (judging == Judging::CountSolutions) {
-      written = std::to_string(solutions) + "\n";
-    } else if (solutions == 1) {
-      written = oneLine(solution) + "\n";
-    } else {
-      fault(where + (solutions == 0 ? "no solution" : "more than one solution") + "\n");
-      status = 1;
-      continue;
-    }
-    if (!out(written)) return 1;
-  }
-  return status;
+    return !block.last;
+  };
+  runInOrder<Block>(std::numeric_limits<long>::max(), jobs, produce, consume);
+  return written ? status : 1;
 }
 
 }  // namespace kalmotre::cli

@@ -18,7 +18,9 @@ inline constexpr std::size_t kPuzzleLineLimit = 1000;
 // One line of input as a puzzle: blanks, tabs and the characters | - + are left out (a grid
 // pasted with its frame), '.' or '0' stand for an empty cell. `fault` says why it is none.
 struct PuzzleLine {
-  bool empty = false;  // nothing but what is left out: a frame's line, skipped
+  // A comment (a line that begins with '#', as the public puzzle collections have them) or
+  // nothing but what is left out (a frame's line): skipped without a word.
+  bool empty = false;
   Digits digits{};
   std::string fault;
 };
@@ -29,9 +31,11 @@ enum class Judging { Solve, CountSolutions };
 // Judges every line of `in`: --solve writes each puzzle's only solution as a line, and for a
 // puzzle without one, with more than one, or a line that is no puzzle, a message naming the line
 // to `fault`; --count-solutions writes 0, 1 or 2 (two or more), and a message for a line that is
-// no puzzle. `out` returns false when the output cannot be written, which ends the run. Returns
-// the exit status: 0, or 1 when any line had a message or the output failed.
-int judgeLines(std::streambuf& in, Judging judging,
+// no puzzle. `out` gets whole lines, one or more at a time, and returns false when the output
+// cannot be written, which ends the run. Returns the exit status: 0, or 1 when any line had a
+// message or the output failed. On `jobs` threads the lines are judged in blocks; what is written,
+// and its order, is the same as on one.
+int judgeLines(std::streambuf& in, Judging judging, int jobs,
                const std::function<bool(std::string_view)>& out,
                const std::function<void(std::string_view)>& fault);
 

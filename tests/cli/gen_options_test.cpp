@@ -76,7 +76,7 @@ TEST(GenOptions, WrongArgumentsAreUsageErrorsQuotingAShortEscapedExcerpt) {
       {{"--draws", "f", "--verify"}, ""},
       {{"--solve", "--count-solutions"}, "--solve and --count-solutions go one at a time"},
       {{"--solve", "--level", "leicht"},
-       "--solve and --count-solutions read puzzles and take no other option"},
+       "--solve and --count-solutions read puzzles and take no other option but --jobs"},
       {{"--count-solutions", "--count", "3"}, ""},
       {{"--solve", "--verify"}, ""},
       {{"--draws", "f", "--solve"}, ""},
@@ -223,17 +223,21 @@ TEST(PuzzleLines, SolveAndCountEveryKindOfLine) {
       {"5.........5" + std::string(70, '.'), "line 12: two 5s in block 1",
        "line 12: two 5s in block 1"},
       {sound + "1", "line 13: more than 81 cells, not 81", "line 13: more than 81 cells, not 81"},
+      {"# a comment, as the public collections have them: skipped", "", ""},
       {sound, solution, "1"},  // the last line, with no line break after it
   };
   std::string input;
   for (const Row& row : rows) input += row.line + "\n";
   input.pop_back();
 
-  for (const Judging judging : {Judging::Solve, Judging::CountSolutions}) {
+  for (const auto& [judging, jobs] : {std::pair{Judging::Solve, 1},
+                                      {Judging::CountSolutions, 1},
+                                      {Judging::Solve, 3},
+                                      {Judging::CountSolutions, 2}}) {
     std::stringbuf in(input);
     std::string out, faults;
     const int status = judgeLines(
-        in, judging,
+        in, judging, jobs,
         [&](std::string_view text) {
           out += text;
           return true;
@@ -265,21 +269,21 @@ TEST(PuzzleLines, SolveAndCountEveryKindOfLine) {
   std::stringbuf good(sound + "\n" + hard + "\n");
   int writes = 0;
   EXPECT_EQ(judgeLines(
-                good, Judging::Solve, [&](std::string_view) { return ++writes, true; },
+                good, Judging::Solve, 1, [&](std::string_view) { return ++writes, true; },
                 [](std::string_view) { FAIL(); }),
             0);
   EXPECT_EQ(writes, 2);
   std::stringbuf refused(sound + "\n" + sound + "\n");
   writes = 0;
   EXPECT_EQ(judgeLines(
-                refused, Judging::CountSolutions, [&](std::string_view) { return ++writes, false; },
-                [](std::string_view) {}),
+                refused, Judging::CountSolutions, 1,
+                [&](std::string_view) { return ++writes, false; }, [](std::string_view) {}),
             1);
   EXPECT_EQ(writes, 1);
 }
 
 // The recorded puzzles, as a player would paste them: each is solved to a complete grid that
-// keeps its clues, and counted once.
+// keeps its clues, and counted once; on two threads, in blocks that keep the input's order.
 TEST(PuzzleLines, TheRecordedPuzzlesEachHaveTheirOneSolution) {
   std::ifstream file(KALMOTRE_TEST_DATA "/generations.txt");
   ASSERT_TRUE(file) << "tests/data/generations.txt";
@@ -292,15 +296,14 @@ TEST(PuzzleLines, TheRecordedPuzzlesEachHaveTheirOneSolution) {
   }
   ASSERT_GE(puzzles.size(), 100u);
   std::stringbuf in(input);
-  std::vector<std::string> solved;
+  std::string out;
   EXPECT_EQ(judgeLines(
-                in, Judging::Solve,
-                [&](std::string_view line) {
-                  solved.emplace_back(line.substr(0, line.size() - 1));
-                  return true;
-                },
+                in, Judging::Solve, 2, [&](std::string_view lines) { return out += lines, true; },
                 [](std::string_view message) { ADD_FAILURE() << message; }),
             0);
+  std::vector<std::string> solved;
+  std::istringstream said(out);
+  for (std::string line; std::getline(said, line);) solved.push_back(line);
   ASSERT_EQ(solved.size(), puzzles.size());
   for (std::size_t k = 0; k < puzzles.size(); ++k) {
     EXPECT_EQ(verifyPuzzle(puzzles[k], solved[k]), "") << puzzles[k];
@@ -339,11 +342,6 @@ TEST(Verify, TellsEachFaultOfAPuzzle) {
        }) {
     EXPECT_EQ(verifyPuzzle(c.puzzle, c.solution), c.problem) << c.puzzle;
   }
-  EXPECT_EQ(countSolutions(digitsFromLine("11" + empty.substr(2)), 2), 0);
-  EXPECT_EQ(countSolutions(digitsFromLine(empty), 2), 2);
-  Digits outOfRange{};
-  outOfRange[0] = 12;
-  EXPECT_EQ(countSolutions(outOfRange, 2), 0);
 }
 
 TEST(OrderedJobs, GoOnWithTheThreadsTheSystemGivesAndWithNoneOnTheCallingThread) {
