@@ -18,6 +18,10 @@ const kThemeColor = 0xffffffff;
 const kKeptGame = "kalmotre.game";
 // A finger's reach: the smallest touch target the page aims at, in CSS pixels.
 const kTouchTarget = 44;
+// The desktop window's frame around its client area: title bar, menu bar and borders, and the
+// margin it keeps from the edges of the page.
+const kWindowChrome = 46;
+const kDeskMargin = 24;
 const kAlign = { topLeft: "left", left: "left", center: "center", right: "right" };
 
 function make(tag, { id, cls, text, parent } = {}) {
@@ -29,11 +33,12 @@ function make(tag, { id, cls, text, parent } = {}) {
   return element;
 }
 
-// What the table fixes for a control's box: place, font, colours, alignment, tip, names.
-function describe(element, row) {
+// Where the desktop arrangement puts a control, in the window's twips, and its font there.
+function placeOnDesktop(element, row) {
   const [left, top, width, height] = row.rect;
   element.style.left = px(left);
   element.style.top = px(top);
+  element.style.right = "";
   if (!row.sizedToText) {
     element.style.width = px(width);
     element.style.height = px(height);
@@ -42,8 +47,22 @@ function describe(element, row) {
     element.style.right = `calc(100% - ${px(left + width)})`;
   }
   element.style.zIndex = String(row.id);
-  element.style.fontFamily = `"${row.fontFamily}", Arial, "Liberation Sans", Arimo, sans-serif`;
   element.style.fontSize = `${row.fontPoints}pt`;
+}
+
+// The phone arrangement places a control by its region's layout: no box of its own, only the
+// order in its region and the size of its type.
+function placeOnPhone(element, row) {
+  for (const property of ["left", "top", "right", "width", "height", "zIndex"]) element.style[property] = "";
+  element.style.order = String(row.order);
+  element.style.fontSize = row.phoneFont ? `${row.phoneFont}px` : "";
+}
+
+// What the table fixes for a control whatever the arrangement: font, colours, alignment, tip,
+// names.
+function describe(element, row) {
+  placeOnDesktop(element, row);
+  element.style.fontFamily = `"${row.fontFamily}", Arial, "Liberation Sans", Arimo, sans-serif`;
   element.style.fontWeight = row.bold ? "bold" : "normal";
   element.style.textAlign = kAlign[row.align];
   if (row.background !== kThemeColor) element.style.backgroundColor = cssColor(row.background);
@@ -64,24 +83,33 @@ class Page {
     this.table = JSON.parse(module.controlTable());
     this.elements = [];
     this.timers = new Map();
+    // Calls into the core and the time they and their lists took, for the benchmark.
+    this.calls = { count: 0, milliseconds: 0 };
     this.splash = null;
     this.pad = JSON.parse(module.digitPad());
+    this.regionOrder = JSON.parse(module.phoneRegions());
     this.coarse = matchMedia("(pointer: coarse)");
     this.build();
     this.buildPad();
     this.buildGrip();
+    this.buildPhone();
     this.buildPrintSheet();
-    this.touchMode();
+    // The desktop window wherever the screen holds it at 100 % and the pointer is fine; the phone
+    // arrangement on a touch screen under 1024 pixels and wherever the window does not fit, a
+    // zoomed page included. The choice follows rotation, resizing and zoom.
+    const self = this.table[this.mainId];
+    const [needWidth, needHeight] = [self.rect[2] / 15 + 2 + 2 * kDeskMargin,
+      self.rect[3] / 15 + kWindowChrome + 2 * kDeskMargin];
+    this.phoneQuery = matchMedia(`(pointer: coarse) and (max-width: 1023.98px), ` +
+      `(max-width: ${needWidth - 0.02}px), (max-height: ${needHeight - 0.02}px)`);
+    this.phoneQuery.addEventListener("change", () => this.arrange());
     this.coarse.addEventListener("change", () => this.touchMode());
+    this.arrange();
     window.addEventListener("resize", () => this.fit());
     window.addEventListener("pagehide", () => this.keepNow());
     document.addEventListener("visibilitychange", () => {
       if (document.visibilityState === "hidden") this.keepNow();
     });
-    // A phone browser lays out a page that was too wide at first in a wider viewport; once the
-    // window fits, the viewport comes back to the screen's width, and the fit is measured again.
-    window.visualViewport?.addEventListener("resize", () => this.fit());
-    requestAnimationFrame(() => this.fit());
     // A game the tab kept comes back as it was; a kept text the core refuses is dropped.
     const kept = this.kept();
     const restored = kept ? this.game.restore(kept) : "";
@@ -91,7 +119,7 @@ class Page {
       if (kept) this.keep(null);
       this.send("load");
     }
-    if (!this.client.contains(document.activeElement)) {
+    if (!this.client.contains(document.activeElement) && !this.phoneElement.contains(document.activeElement)) {
       const first = this.table.find((row) => row.window === "main" && row.tabIndex === 0);
       this.elements[first.id].focus();
     }
@@ -100,9 +128,12 @@ class Page {
   // Every event goes to the core in one call; what it answers is shown at once, and the game
   // as it now stands is kept for the tab.
   send(event, control = -1, text = "", flags = 0) {
+    const start = performance.now();
     const list = JSON.parse(this.game.handle(event, control, text, flags));
     this.apply(list);
     if (!list.quit) this.keepSoon();
+    this.calls.count += 1;
+    this.calls.milliseconds += performance.now() - start;
     return list;
   }
 
@@ -145,8 +176,10 @@ class Page {
     const win = make("section", { id: self.objectName, cls: "window", parent: desk });
     win.setAttribute("aria-label", self.caption);
     this.window = win;
+    this.mainId = self.id;
     make("div", { cls: "titlebar", text: self.caption, parent: win });
     const menu = make("nav", { cls: "menubar", parent: win });
+    this.menubar = menu;
     menu.setAttribute("role", "menubar");
     const client = make("div", { cls: "client", parent: win });
     // The client area is as wide as the window: widening the window brings the right-hand
@@ -154,6 +187,10 @@ class Page {
     win.style.width = px(self.rect[2]);
     client.style.height = px(self.rect[3]);
     this.naturalWidth = self.rect[2] / 15;
+    // The window's outer size, known without asking the layout: its width as set (and as the tab
+    // drags it), its height the client's and the frame's.
+    this.windowWidth = this.naturalWidth + 2;
+    this.windowHeight = self.rect[3] / 15 + kWindowChrome;
     // The widest the window needs to be: every control of it in view, and a margin.
     this.fullWidth = Math.max(...this.table.filter((row) => row.window === "main" && row.kind !== "window")
       .map((row) => (row.rect[0] + row.rect[2]) / 15)) + 8;
@@ -162,14 +199,16 @@ class Page {
     this.buildWindow("main", client, menu);
     // Every key goes to the core, named as the browser names it; what the core takes goes no
     // further.
+    // A key's release goes only where the core asked for it with the key.
     for (const type of ["keydown", "keyup"]) {
       document.addEventListener(type, (event) => {
+        if (type === "keyup" && !this.keyUpWanted) return;
         const held = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
           (event.metaKey ? 8 : 0);
         const id = this.elements.indexOf(event.target);
-        if (this.send(type === "keydown" ? "key" : "keyup", id, event.key, held).keyTaken) {
-          event.preventDefault();
-        }
+        const list = this.send(type === "keydown" ? "key" : "keyup", id, event.key, held);
+        this.keyUpWanted = type === "keydown" && list.keyUp;
+        if (list.keyTaken) event.preventDefault();
       });
     }
   }
@@ -267,16 +306,21 @@ class Page {
 
   wireBox(box, row) {
     box.addEventListener("input", () => this.send("edit", row.id, box.value));
+    // The focus moves the page makes itself (applying a list, changing the arrangement) are the
+    // core's own or none at all: they are not reported back.
     box.addEventListener("focus", () => {
       this.padTarget = row.id;
+      if (this.quiet) return;
       this.send("focusin", row.id);
       setTimeout(() => { if (document.activeElement === box) box.select(); }, 0);
     });
     box.addEventListener("blur", (event) => {
+      if (this.quiet) return;
       // The focus going to another control of the window leaves the box; the page or the
       // browser losing it does not.
       const to = event.relatedTarget;
-      this.send("focusout", row.id, "", to && this.client.contains(to) ? 0 : 1);
+      const inWindow = to && (this.client.contains(to) || this.phoneElement.contains(to));
+      this.send("focusout", row.id, "", inWindow ? 0 : 1);
     });
   }
 
@@ -288,7 +332,9 @@ class Page {
     if (this.menuChanged) this.followMenu();
     if (list.focus >= 0) {
       const box = this.elements[list.focus];
+      this.quiet = true;
       box.focus();
+      this.quiet = false;
       box.select();
     }
     if (list.open) window.open(list.open, "_blank", "noopener");
@@ -380,10 +426,11 @@ class Page {
     grip.addEventListener("pointerdown", (event) => {
       event.preventDefault();
       grip.setPointerCapture(event.pointerId);
-      const start = { x: event.clientX, width: this.window.offsetWidth, scale: this.scale };
+      const start = { x: event.clientX, width: this.windowWidth - 2 };
       const move = (e) => {
-        const width = start.width + (e.clientX - start.x) / start.scale;
-        this.window.style.width = `${Math.round(Math.max(this.naturalWidth, Math.min(width, this.widest())))}px`;
+        const width = Math.round(Math.max(this.naturalWidth, Math.min(start.width + e.clientX - start.x, this.widest())));
+        this.window.style.width = `${width}px`;
+        this.windowWidth = width + 2;
         this.fit();
       };
       const end = () => {
@@ -398,22 +445,23 @@ class Page {
     this.grip = grip;
   }
 
-  // The widest the window may be dragged: the desk's width, or on a screen the window is scaled
-  // to, wide enough for every control.
+  // The widest the window may be dragged: the desk's width, or on a touch screen wide enough for
+  // every control.
   widest() {
-    return this.scale < 1 || this.coarse.matches ? this.fullWidth : document.documentElement.clientWidth - 32;
+    return this.coarse.matches ? this.fullWidth : document.documentElement.clientWidth - 32;
   }
 
-  // A coarse pointer gets the digit pad, no soft keyboard in the boxes, and larger targets.
+  // A coarse pointer gets the digit pad and no soft keyboard in the boxes; the desktop window on
+  // a touch screen also larger menu items and touch areas around its small controls.
   touchMode() {
     const touch = this.coarse.matches;
-    document.body.classList.toggle("touch", touch);
-    this.padElement.hidden = !touch;
+    document.body.classList.toggle("touch", touch && !this.phone);
+    this.padElement.hidden = !touch && !this.phone;
     for (const row of this.table) {
       if (row.window !== "main" || (row.kind !== "cell" && row.kind !== "textBox")) continue;
       this.elements[row.id].inputMode = touch ? "none" : row.kind === "cell" ? "numeric" : "text";
     }
-    this.buildTargets(touch);
+    this.buildTargets(touch && !this.phone);
     this.fit();
   }
 
@@ -472,91 +520,138 @@ class Page {
     }
   }
 
-  // The window scaled to the screen where it does not fit (or, with a touch screen, where it
-  // is small), the digit pad below it in portrait and beside it in landscape.
+  // The desktop window as it always was, 24 pixels in and never scaled: the browser's zoom
+  // grows it, and where it no longer fits the phone arrangement takes over. The tab at its right
+  // edge widens it; on a touch screen the digit pad lies beside it.
   fit() {
-    const vw = document.documentElement.clientWidth;
-    const vh = document.documentElement.clientHeight;
+    if (this.phone) return;
     const touch = this.coarse.matches;
-    const width = this.window.offsetWidth;
-    const height = this.window.offsetHeight;
-    const gap = 8;
-    const landscape = touch && vw > vh;
-    const padSize = touch ? (landscape ? { w: 2 * 60, h: 0 } : { w: 0, h: 2 * kTouchTarget + gap + 4 }) : { w: 0, h: 0 };
-    const place = (margin, limit) => Math.min(limit,
-      (vw - 2 * margin - (padSize.w ? padSize.w + gap : 0)) / width,
-      (vh - 2 * margin - (padSize.h ? padSize.h + gap : 0)) / height);
-    // A desktop-sized screen shows the window as it always was: 24 pixels in, unscaled.
-    let margin = 24;
-    let scale = place(margin, 1);
-    if (scale < 1 || (touch && vw < 1024)) {
-      margin = 4;
-      scale = place(margin, touch && vw < 1024 ? 2 : 1);
-    }
-    this.scale = scale;
-    this.compact = scale < 1 || touch;
-    document.body.classList.toggle("fitted", this.compact);
-    const style = this.window.style;
-    style.left = style.top = `${margin}px`;
-    style.transform = scale === 1 ? "" : `scale(${scale})`;
-    style.transformOrigin = "0 0";
-    style.maxWidth = this.compact ? "none" : "";
-    style.resize = this.compact ? "none" : "";  // the grip widens it there
-    const shown = { left: margin, top: margin, right: margin + width * scale, bottom: margin + height * scale };
-    this.grip.style.left = `${Math.min(shown.right - (touch ? 12 : 4), vw - (touch ? 24 : 8))}px`;
-    this.grip.style.top = `${shown.top + (touch ? (shown.bottom - shown.top) / 2 - 24 : 0)}px`;
-    this.grip.style.height = touch ? "48px" : `${shown.bottom - shown.top}px`;
+    const vw = document.documentElement.clientWidth;
+    const right = kDeskMargin + this.windowWidth;
+    const height = this.windowHeight;
+    this.grip.style.left = `${Math.min(right - (touch ? 12 : 4), vw - (touch ? 24 : 8))}px`;
+    this.grip.style.top = `${kDeskMargin + (touch ? height / 2 - 24 : 0)}px`;
+    this.grip.style.height = touch ? "48px" : `${height}px`;
     this.grip.classList.toggle("touch", touch);
-    let free;
-    if (!touch) {
-      free = { left: 0, top: shown.bottom + gap, right: vw, bottom: vh };
-    } else if (landscape) {
-      Object.assign(this.padElement.style, { left: `${shown.right + gap + 6}px`, top: `${margin}px`,
-        width: `${padSize.w}px`, gridTemplateColumns: "repeat(2, 1fr)" });
-      free = { left: shown.right + 2 * gap + 6 + padSize.w, top: 0, right: vw, bottom: vh };
-    } else {
-      const wide = shown.right - shown.left >= 10 * (kTouchTarget + 4);
-      Object.assign(this.padElement.style, { left: `${margin}px`, top: `${shown.bottom + gap}px`,
-        width: `${Math.max(shown.right - shown.left, 5 * (kTouchTarget + 4))}px`,
-        gridTemplateColumns: `repeat(${wide ? 10 : 5}, 1fr)` });
-      free = { left: 0, top: shown.bottom + gap + this.padElement.offsetHeight + gap, right: vw, bottom: vh };
+    if (touch) {
+      Object.assign(this.padElement.style, { left: `${right + 14}px`, top: `${kDeskMargin}px`,
+        width: `${2 * 60}px`, gridTemplateColumns: "repeat(2, 1fr)" });
     }
-    this.free = free;
+  }
+
+  // The phone arrangement's regions: each control goes to the region the core names, in its
+  // order there, and style.css lays the regions out for the screen (a column upright, the board
+  // beside the rest sideways). A frame in a region holds the region's other controls; the menu
+  // bar and the digit pad are regions as they are. Built once: the controls move between the
+  // regions and the window when the arrangement changes, and keep their state and the focus.
+  buildPhone() {
+    const phone = make("section", { id: "phone", parent: document.getElementById("desk") });
+    phone.setAttribute("aria-label", this.table[this.mainId].caption);
+    this.phoneElement = phone;
+    this.regions = new Map();
+    for (const name of this.regionOrder) {
+      const rows = this.table.filter((row) => row.window === "main" && row.region === name);
+      const frame = rows.find((row) => row.kind === "frame");
+      let container;
+      if (name === this.pad.region) container = this.padElement;
+      else if (rows.length > 0 && rows.every((row) => row.kind === "menuItem")) container = this.menubar;
+      else if (frame) container = this.elements[frame.id];
+      else if (rows.length > 0) container = make("div", { cls: "region" });
+      else continue;
+      container.dataset.region = name;
+      this.regions.set(name, container);
+    }
+  }
+
+  // Puts every control where the arrangement wants it; the focus stays where it was.
+  arrange() {
+    const phone = this.phoneQuery.matches;
+    if (phone === this.phone) return;
+    this.phone = phone;
+    const focused = document.activeElement;
+    this.quiet = true;
+    document.body.classList.toggle("phone", phone);
+    if (phone) this.toPhone();
+    else this.toDesktop();
+    if (focused?.isConnected && document.activeElement !== focused) focused.focus({ preventScroll: true });
+    this.quiet = false;
+    this.touchMode();
     this.placeSplash();
   }
 
-  // On a desktop-sized screen the splash lies in the middle of it; where the window was fitted
-  // to the screen, it lies in the room the board and the pad leave, scaled to it, or where there
-  // is too little room, at the bottom of the screen, within it.
+  // The main window's controls in order: by the phone's regions and places, or by the desktop's
+  // tab order (which the keyboard walks) with the rest after it.
+  mainRows(phone) {
+    const rows = this.table.filter((row) => row.window === "main" && this.elements[row.id] &&
+      row.kind !== "window" && row.kind !== "menuItem");
+    const rank = phone
+      ? (row) => this.regionOrder.indexOf(row.region) * 1000 + row.order
+      : (row) => (row.tabIndex >= 0 ? row.tabIndex : 1000 + row.id);
+    return rows.sort((a, b) => rank(a) - rank(b));
+  }
+
+  shown(row) {
+    const element = this.elements[row.id];
+    return row.kind === "option" ? element.parentElement : element;
+  }
+
+  toPhone() {
+    for (const container of this.regions.values()) this.phoneElement.appendChild(container);
+    for (const row of this.mainRows(true)) {
+      const element = this.shown(row);
+      const region = this.regions.get(row.region);
+      if (region && region !== element) region.appendChild(element);
+      placeOnPhone(element, row);
+      if (row.kind === "cell") {
+        element.dataset.row = String(Math.floor(row.order / 9) + 1);
+        element.dataset.column = String((row.order % 9) + 1);
+      }
+    }
+    for (const item of this.menubar.children) {
+      const row = this.table[this.elements.indexOf(item)];
+      if (row) placeOnPhone(item, row);
+    }
+  }
+
+  toDesktop() {
+    this.window.insertBefore(this.menubar, this.client);
+    document.getElementById("desk").appendChild(this.padElement);
+    for (const row of this.mainRows(false)) {
+      const element = this.shown(row);
+      const container = this.table[row.container];
+      (container.kind === "window" ? this.client : this.elements[container.id]).appendChild(element);
+      placeOnDesktop(element, row);
+      element.style.order = "";
+    }
+    for (const item of this.menubar.children) item.style.cssText = "";
+    for (const container of this.regions.values()) {
+      if (container.classList.contains("region")) container.remove();
+    }
+  }
+
+  // On the desktop the splash lies in the middle of the screen. In the phone arrangement it
+  // takes the place of the menu, the commands and the level, never the board or the digits, its
+  // texts in the phone's sizes.
   placeSplash() {
     const box = this.splash;
     if (!box) return;
-    const row = this.table[this.elements.indexOf(box)];
+    const rows = this.table.filter((row) => row.window === "splash" && this.elements[row.id]);
+    for (const row of rows) {
+      const element = this.elements[row.id];
+      if (row.kind === "window") continue;
+      if (this.phone) placeOnPhone(element, row);
+      else placeOnDesktop(element, row);
+    }
+    const row = rows.find((r) => r.kind === "window");
     const [width, height] = [row.rect[2] / 15, row.rect[3] / 15];
-    const style = box.style;
-    if (!this.compact) {
-      style.transform = "";
-      style.left = `max(0px, calc(50vw - ${width / 2}px))`;
-      style.top = `max(0px, calc(50vh - ${height / 2}px))`;
+    if (this.phone) {
+      this.phoneElement.appendChild(box);
+      Object.assign(box.style, { left: "", top: "", width: "", height: "" });
       return;
     }
-    const vw = document.documentElement.clientWidth;
-    const vh = document.documentElement.clientHeight;
-    const room = { w: this.free.right - this.free.left - 8, h: this.free.bottom - this.free.top - 4 };
-    let scale = Math.min(1, room.w / width, room.h / height);
-    let left, top;
-    if (scale >= 0.4) {
-      left = this.free.left + (room.w - width * scale) / 2;
-      top = this.free.top;
-    } else {
-      scale = Math.min(1, (vw - 8) / width, (vh - 8) / height);
-      left = (vw - width * scale) / 2;
-      top = vh - 4 - height * scale;
-    }
-    style.transformOrigin = "0 0";
-    style.transform = `scale(${scale})`;
-    style.left = `${left}px`;
-    style.top = `${top}px`;
+    document.body.appendChild(box);
+    Object.assign(box.style, { width: `${width}px`, height: `${height}px`,
+      left: `max(0px, calc(50vw - ${width / 2}px))`, top: `max(0px, calc(50vh - ${height / 2}px))` });
   }
 
   // The page a printout shows instead of the desk: the board alone, black on white, with the
@@ -620,8 +715,6 @@ class Page {
   // from the table each time it opens.
   openSplash(row) {
     const box = make("div", { id: row.objectName, cls: "splash", parent: document.body });
-    box.style.width = px(row.rect[2]);
-    box.style.height = px(row.rect[3]);
     box.style.backgroundColor = cssColor(row.background);
     box.style.color = cssColor(row.foreground);
     box.setAttribute("aria-label", row.accessibleName);
@@ -629,7 +722,7 @@ class Page {
     // beside the logo and the maker line puts it away.
     box.addEventListener("mousedown", (event) => event.preventDefault());
     box.addEventListener("click", (event) => {
-      if (this.compact && !event.target.closest(".link")) this.send("dismiss");
+      if (this.phone && !event.target.closest(".link")) this.send("dismiss");
     });
     this.elements[row.id] = box;
     this.splash = box;
@@ -672,6 +765,8 @@ window.kalmotreReadyAt = performance.now();
 window.kalmotreTest = {
   fixClock: (seconds) => page.game.fixClock(seconds),
   generationMicroseconds: (option, count) => module.generationMicroseconds(option, count),
+  // Calls into the core so far, and the milliseconds spent in them and in applying their lists.
+  coreCalls: () => ({ ...page.calls }),
   // A click on "Erzeuge neues Sodoku" with its second half at once, in microseconds: what the
   // page and the core spend, without the frame the page waits for in between.
   clickMicroseconds: (count) => {

@@ -53,8 +53,11 @@ struct ChangeList {
   // Paint what the list shows and let the pending events run once, then call the mid end's
   // resume(): generation goes on from there.
   bool resume = false;
-  bool quit = false;        // close every window and end the program
-  bool keyTaken = false;    // the key was the game's; the front end passes it on to nobody
+  bool quit = false;      // close every window and end the program
+  bool keyTaken = false;  // the key was the game's; the front end passes it on to nobody
+  // The key's release matters to the game (Alt alone opens the menu bar's keyboard mode); a
+  // front end may leave out the release of any other.
+  bool keyUpWanted = false;
   bool print = false;       // open the print dialog for the board (MidEnd::printSheet)
   std::string openAddress;  // open this address with the desktop's or the browser's handler
 };

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "midend/arrangement.h"
 #include "midend/mid_end.h"
 
 namespace kalmotre {
@@ -146,6 +147,8 @@ std::string printSheetJson(const PrintSheet& sheet) {
 std::string digitPadJson() {
   std::string out = "{\"name\":";
   quote(out, kDigitPadName);
+  out += ",\"region\":";
+  quote(out, regionName(Region::Pad));
   out += ",\"buttons\":[";
   for (const std::string_view caption : kDigitPad) {
     if (out.back() != '[') out += ',';
@@ -153,6 +156,15 @@ std::string digitPadJson() {
   }
   out += "]}";
   return out;
+}
+
+std::string phoneRegionsJson() {
+  std::string out = "[";
+  for (const Region region : kPhoneRegions) {
+    if (out.size() > 1) out += ',';
+    quote(out, regionName(region));
+  }
+  return out + ']';
 }
 
 std::string controlTableJson() {
@@ -194,6 +206,10 @@ std::string controlTableJson() {
     flag(out, "link", c.link);
     flag(out, "checked", design.checked);
     field(out, "maxLength", c.maxLength);
+    const PhonePlace phone = phonePlace(id);
+    field(out, "region", regionName(phone.region));
+    field(out, "order", phone.order);
+    field(out, "phoneFont", phone.fontPixels);
     out += '}';
   }
   return out + ']';
@@ -224,6 +240,7 @@ std::string changeListJson(const ChangeList& list) {
   flag(out, "resume", list.resume);
   flag(out, "quit", list.quit);
   flag(out, "keyTaken", list.keyTaken);
+  flag(out, "keyUp", list.keyUpWanted);
   flag(out, "print", list.print);
   field(out, "open", list.openAddress);
   return out + '}';

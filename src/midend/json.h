@@ -15,12 +15,16 @@ std::string controlTableJson();
 // {"cells":[["5",true],["",false],...],"level":"Level: Schwer","counter":"Freie Felder: 47"}.
 std::string printSheetJson(const PrintSheet& sheet);
 
-// {"name":"Ziffern","buttons":["1",...,"9","Löschen"]}: the digit pad of a touch screen.
+// {"name":"Ziffern","region":"pad","buttons":["1",...,"9","Löschen"]}: the digit pad of a touch
+// screen, and the phone arrangement's region it takes.
 std::string digitPadJson();
 
+// ["menu","commands",...]: the phone arrangement's regions in the keyboard's order.
+std::string phoneRegionsJson();
+
 // {"changes":[[control,"property",value],...],"focus":id,"resume":false,"quit":false,
-//  "keyTaken":false,"print":false,"open":"address"}; colours are 0xBBGGRR numbers, flags true or
-//  false.
+//  "keyTaken":false,"keyUp":false,"print":false,"open":"address"}; colours are 0xBBGGRR numbers,
+//  flags true or false.
 std::string changeListJson(const ChangeList& list);
 
 }  // namespace kalmotre

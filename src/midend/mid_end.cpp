@@ -224,6 +224,7 @@ ChangeList MidEnd::focusOut(int id, FocusCause cause) {
 ChangeList MidEnd::key(int id, std::string_view name, unsigned held) {
   ChangeList list;
   altAlone_ = name == "Alt" && (held & ~modifiers::kAlt) == 0;
+  list.keyUpWanted = altAlone_;
   const std::optional<FocusStep> step = focusStepOf(name);
   if (menuKey(name, held)) {
     list.keyTaken = true;

@@ -131,6 +131,7 @@ EMSCRIPTEN_BINDINGS(kalmotre) {
       .function("fixClock", &WebGame::fixClock);
   emscripten::function("controlTable", &controlTable);
   emscripten::function("digitPad", &digitPadJson);
+  emscripten::function("phoneRegions", &phoneRegionsJson);
   emscripten::function("generationMicroseconds", &generationMicroseconds);
 }
 

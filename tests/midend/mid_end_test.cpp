@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <optional>
 #include <random>
+#include <set>
 
+#include "midend/arrangement.h"
 #include "midend/json.h"
 #include "support/boards.h"
 #include "support/fakes.h"
@@ -40,6 +42,35 @@ TEST(ControlTable, EveryControlSitsWhereTheRecordedLayoutPutsIt) {
   EXPECT_EQ(accessibleName(cellControl(24)), "Zeile 3, Spalte 7");
   EXPECT_EQ(objectName(ids::kMnuEnde), "mnuEnde_1");
   EXPECT_EQ(designCaption(helpLabelControl(10)), "2");
+}
+
+// On a phone every control the window shows has a region, one place in it, and type a finger-sized
+// screen can read: the cells' digits at least 20 pixels, captions and buttons at least 14, nothing
+// under 12. The hidden help grid stays out, as in the window.
+TEST(ControlTable, ThePhoneArrangementPlacesEveryShownControlOnceAndLegibly) {
+  std::set<std::pair<Region, int>> taken;
+  for (int id = 0; id < kControlCount; ++id) {
+    const Control& c = control(id);
+    const PhonePlace place = phonePlace(id);
+    SCOPED_TRACE(objectName(id));
+    const bool shown = c.kind != ControlKind::Timer && c.kind != ControlKind::HelpLabel &&
+                       c.kind != ControlKind::Shape && id != ids::kMainWindow;
+    EXPECT_EQ(place.region != Region::None, shown);
+    if (!shown) continue;
+    if (c.kind != ControlKind::Window && c.kind != ControlKind::Image &&
+        !(c.kind == ControlKind::Frame && c.window == WindowName::Splash)) {
+      EXPECT_TRUE(taken.insert({place.region, place.order}).second) << "two controls, one place";
+    }
+    if (!c.caption.empty() || c.kind == ControlKind::Cell || c.kind == ControlKind::MenuItem) {
+      const int least = c.kind == ControlKind::Cell                  ? 20
+                        : c.window == WindowName::Splash             ? 12
+                        : c.kind == ControlKind::Label && c.wordWrap ? 12
+                                                                     : 14;
+      EXPECT_GE(place.fontPixels, least);
+    }
+  }
+  EXPECT_EQ(phonePlace(cellControl(24)).order, 9 * 2 + 6) << "row 3, column 7";
+  EXPECT_EQ(regionName(Region::Pad), "pad");
 }
 
 class MidEndTest : public testing::Test {
@@ -98,7 +129,8 @@ TEST_F(MidEndTest, HandsOutWhatChangedAndPutsBackARefusedEdit) {
   EXPECT_EQ(changeListJson(odd),
             "{\"changes\":[[" + std::to_string(cellControl(3)) +
                 ",\"text\",\"a\\\"b\\\\\\u000a\"]],\"focus\":-1,\"resume\":false,\"quit\":false,"
-                "\"keyTaken\":false,\"print\":false,\"open\":\"https://tavuro.example/\"}");
+                "\"keyTaken\":false,\"keyUp\":false,\"print\":false,\"open\":\"https://"
+                "tavuro.example/\"}");
   const std::string table = controlTableJson();
   EXPECT_EQ(std::count(table.begin(), table.end(), '{'), kControlCount);
 }
@@ -172,9 +204,10 @@ TEST_F(MidEndTest, TheMenuBarTakesTheKeyboardWithF10OrAltAlone) {
   EXPECT_TRUE(midEnd.key(kNoControl, "Escape", 0).keyTaken);
   EXPECT_EQ(highlighted(), "");
 
-  // Alt alone, pressed and let go; Alt with another key is the browser's or the desktop's.
-  midEnd.key(kNoControl, "Alt", modifiers::kAlt);
-  midEnd.key(kNoControl, "d", modifiers::kAlt);
+  // Alt alone, pressed and let go; Alt with another key is the browser's or the desktop's. Only
+  // Alt alone asks for its release.
+  EXPECT_TRUE(midEnd.key(kNoControl, "Alt", modifiers::kAlt).keyUpWanted);
+  EXPECT_FALSE(midEnd.key(kNoControl, "d", modifiers::kAlt).keyUpWanted);
   EXPECT_FALSE(midEnd.keyUp(kNoControl, "Alt", 0).keyTaken);
   EXPECT_EQ(highlighted(), "");
   midEnd.key(kNoControl, "Alt", modifiers::kAlt);

@@ -1,155 +1,190 @@
-// The web edition on phones: Chromium's phone emulation (a mobile viewport, touch only), played
-// with nothing but taps at each of the sizes below.
+// The web edition on phones, a tablet and a zoomed desktop window: Chromium's emulation at each
+// size below, the page measured on screen as a player's eye and thumb meet it, and a whole
+// puzzle played with taps.
 import { describe, test } from "node:test";
 import assert from "node:assert/strict";
 import { play, siteAndBrowser } from "./harness.mjs";
 
+const touchScreen = (width, height) =>
+  ({ viewport: { width, height }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
+// `full`: the commands and "Freie Felder" are on the first screen too, not only the board and
+// the digits.
 const kScreens = [
-  { width: 320, height: 568 },
-  { width: 360, height: 740 },
-  { width: 390, height: 844 },
-  { width: 844, height: 390 },
+  { name: "320×568", device: touchScreen(320, 568), full: false },
+  { name: "360×740", device: touchScreen(360, 740), full: true },
+  { name: "390×844", device: touchScreen(390, 844), full: true },
+  { name: "412×915", device: touchScreen(412, 915), full: true },
+  { name: "844×390 sideways", device: touchScreen(844, 390), full: true, sideways: true },
+  { name: "768×1024 tablet", device: touchScreen(768, 1024), full: true },
+  // A 1280×800 desktop at 200 % zoom, with a mouse.
+  { name: "640×400 zoomed", device: { viewport: { width: 640, height: 400 }, deviceScaleFactor: 2 },
+    full: true, sideways: true, mouse: true },
 ];
 const kPad = ["1", "2", "3", "4", "5", "6", "7", "8", "9", "Löschen"];
 
 const shared = siteAndBrowser();
-const onPhone = (screen, body) => play(shared, (page, game) => body(page, game.context),
-  { device: { viewport: screen, isMobile: true, hasTouch: true, deviceScaleFactor: 2 } });
 
-// The centre of each cell on the screen, in CellIndex order.
-const cellCentres = (page) => page.evaluate(() => Array.from({ length: 81 }, (_, k) => {
-  const box = document.getElementById(`txtZahl_${k}`).getBoundingClientRect();
-  return { x: box.left + box.width / 2, y: box.top + box.height / 2 };
-}));
-
-const box = (page, selector) => page.locator(selector).evaluate((e) => {
-  const b = e.getBoundingClientRect();
-  return { left: b.left, top: b.top, right: b.right, bottom: b.bottom };
+// What a player meets on the screen: each visible text with its rendered size, each control
+// with its box, the cells' centres and what lies at each.
+const survey = (page) => page.evaluate(() => {
+  const boxOf = (e) => {
+    const r = e.getBoundingClientRect();
+    return { left: r.left, top: r.top, right: r.right, bottom: r.bottom, width: r.width, height: r.height };
+  };
+  const seen = (e) => e.getClientRects().length > 0 && getComputedStyle(e).visibility !== "hidden" &&
+    !e.closest(".visually-hidden, .print-sheet");
+  const texts = [];
+  const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+  for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+    const element = node.parentElement;
+    if (!node.textContent.trim() || !seen(element)) continue;
+    texts.push({ text: node.textContent.trim().slice(0, 24), splash: !!element.closest(".splash"),
+      size: parseFloat(getComputedStyle(element).fontSize) });
+  }
+  const controls = [...document.querySelectorAll("#phone button, #phone .option, #phone input.box")]
+    .filter(seen).map((e) => ({ name: e.textContent.trim() || e.id, ...boxOf(e) }));
+  const cells = Array.from({ length: 81 }, (_, k) => {
+    const cell = document.getElementById(`txtZahl_${k}`);
+    const box = boxOf(cell);
+    const x = (box.left + box.right) / 2, y = (box.top + box.bottom) / 2;
+    return { ...box, x, y, size: parseFloat(getComputedStyle(cell).fontSize),
+      onTop: document.elementFromPoint(x, y)?.id ?? "" };
+  });
+  const region = (selector) => boxOf(document.querySelector(selector));
+  return {
+    texts, controls, cells,
+    scrollWidth: document.documentElement.scrollWidth, width: innerWidth, height: innerHeight,
+    phone: document.body.classList.contains("phone"),
+    pad: region("#phone .pad"), counter: region("#lblFrei"), commands: region('[data-region="commands"]'),
+    menu: region("#phone .menubar"),
+  };
 });
-const within = (inner, outer) => inner.left >= outer.left - 0.5 && inner.top >= outer.top - 0.5 &&
-  inner.right <= outer.right + 0.5 && inner.bottom <= outer.bottom + 0.5;
-const apart = (a, b) => a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
-const focused = (page) => page.evaluate(() => document.activeElement.id);
 
-// The complete grid as the hidden help grid shows it, in CellIndex order.
-const solution = (page) => page.evaluate(() =>
-  Array.from({ length: 81 }, (_, k) => document.getElementById(`lblZahl_${k}`).textContent));
+const inView = (box, s) => box.left >= -0.5 && box.top >= -0.5 && box.right <= s.width + 0.5 &&
+  box.bottom <= s.height + 0.5;
 
-describe("on a phone", () => {
+// Legible, finger-sized, nothing scrolling sideways, no cell hidden.
+function checkScreen(s, screen, when) {
+  const where = `${screen.name}, ${when}`;
+  assert.ok(s.phone, `${where}: the phone arrangement`);
+  assert.ok(s.scrollWidth <= s.width, `${where}: scrolls sideways (${s.scrollWidth} > ${s.width})`);
+  for (const t of s.texts) {
+    assert.ok(t.size >= (t.splash ? 12 : 14), `${where}: "${t.text}" at ${t.size} px`);
+  }
+  for (const c of s.controls) {
+    assert.ok(c.width >= 44 && c.height >= 44, `${where}: ${c.name} is ${c.width}×${c.height}`);
+  }
+  for (const [k, c] of s.cells.entries()) {
+    assert.ok(c.width >= (screen.sideways ? 36 : 32) && c.height >= (screen.sideways ? 36 : 32),
+      `${where}: cell ${k} is ${c.width}×${c.height}`);
+    assert.ok(c.size >= 20, `${where}: cell ${k}'s digits at ${c.size} px`);
+    assert.equal(c.onTop, `txtZahl_${k}`, `${where}: cell ${k} is covered at its centre`);
+    assert.ok(inView(c, s), `${where}: cell ${k} is off the first screen`);
+  }
+  assert.ok(inView(s.pad, s), `${where}: the digits are off the first screen`);
+  if (screen.full) {
+    for (const part of ["counter", "commands", "menu"]) assert.ok(inView(s[part], s), `${where}: ${part} out of view`);
+  }
+}
+
+describe("on phones, a tablet and a zoomed window", () => {
   for (const screen of kScreens) {
-    test(`${screen.width}×${screen.height}: a whole puzzle by touch, and back after a reload`,
-      () => onPhone(screen, async (page, context) => {
-        const viewport = { left: 0, top: 0, right: screen.width, bottom: screen.height };
-        const scroll = await page.evaluate(() => [document.documentElement.scrollWidth,
-          document.documentElement.scrollHeight]);
-        assert.ok(scroll[0] <= screen.width && scroll[1] <= screen.height, `no scrolling: ${scroll}`);
-        const win = await box(page, "#frmStart");
-        assert.ok(within(win, viewport), "the window is on the screen");
-
-        // The digit pad: ten buttons of a finger's size, on screen beside the window, and no
-        // soft keyboard from a box.
+    test(`${screen.name}: legible, finger-sized, a whole puzzle by touch, and back after a reload`,
+      () => play(shared, async (page, game) => {
+        const tap = (x, y) => (screen.mouse ? page.mouse.click(x, y) : page.touchscreen.tap(x, y));
+        const tapOn = (locator) => (screen.mouse ? locator.click() : locator.tap());
+        checkScreen(await survey(page), screen, "at the start");
         const pad = page.getByRole("group", { name: "Ziffern" });
-        const buttons = pad.getByRole("button");
-        assert.deepEqual(await buttons.allTextContents(), kPad);
-        for (const caption of kPad) {
-          const b = await pad.getByRole("button", { name: caption, exact: true }).boundingBox();
-          assert.ok(b.width >= 44 && b.height >= 44, `${caption}: ${b.width}×${b.height}`);
-          const edges = { left: b.x, top: b.y, right: b.x + b.width, bottom: b.y + b.height };
-          assert.ok(within(edges, viewport) && apart(edges, win), `${caption} lies beside the window`);
+        assert.deepEqual(await pad.getByRole("button").allTextContents(), kPad);
+        if (!screen.mouse) {
+          assert.deepEqual(await page.evaluate(() => [...new Set([...document.querySelectorAll("#phone input")]
+            .filter((e) => e.type !== "radio").map((e) => e.inputMode))]), ["none"], "no soft keyboard");
         }
-        assert.deepEqual(await page.evaluate(() => [...new Set([...document.querySelectorAll(".client input")]
-          .filter((e) => e.type !== "radio").map((e) => e.inputMode))]), ["none"]);
-        assert.ok(await page.locator("#SudokuLaden").evaluate((e) => e.offsetHeight >= 44),
-          "menu items grow for a finger");
-
-        // A tap beside "+", within a finger's reach of it, is a tap on it.
-        const plus = await page.locator("#btnPlus").boundingBox();
-        await page.touchscreen.tap(plus.x + plus.width + 8, plus.y + plus.height / 2);
-        assert.equal(await page.inputValue("#txtShow"), "1");
 
         await page.evaluate(() => window.kalmotreTest.fixClock(4321.5));
-        await page.tap("#btnGO");
+        await tapOn(page.locator("#btnGO"));
         await page.locator("#Frame2").waitFor({ state: "hidden" });
         assert.ok(await page.locator("#frmSplash").isVisible());
-        assert.ok(within(await box(page, "#frmSplash"), viewport), "the splash lies on the screen");
-
-        // No cell centre is under the logo or the maker line; a tap on the splash over a cell
-        // puts it away and opens nothing.
-        const centres = await cellCentres(page);
-        const hits = await page.evaluate((points) => points.map((p) => {
-          const e = document.elementFromPoint(p.x, p.y);
-          return e.closest(".splash") ? (e.closest(".link") ? "link" : "splash") : e.id;
-        }), centres);
-        assert.ok(!hits.includes("link"), "a tap meant for a cell never reaches the maker's page");
-        const covered = hits.indexOf("splash");
+        const withSplash = await survey(page);
+        checkScreen(withSplash, screen, "with the splash up");
+        assert.ok(withSplash.texts.some((t) => t.splash && /noch ~\d+ sec/.test(t.text)), "the countdown shows");
+        // A tap on the splash beside its links puts it away and opens nothing.
         const splash = await page.locator("#frmSplash").boundingBox();
-        await page.touchscreen.tap(covered >= 0 ? centres[covered].x : splash.x + 4,
-          covered >= 0 ? centres[covered].y : splash.y + 4);
+        await tap(splash.x + splash.width - 3, splash.y + 3);
         await page.locator("#frmSplash").waitFor({ state: "detached" });
-        assert.equal(context.pages().length, 1);
-
-        // Every cell takes a tap at its centre.
-        for (let cell = 0; cell < 81; ++cell) {
-          await page.touchscreen.tap(centres[cell].x, centres[cell].y);
-          assert.equal(await focused(page), `txtZahl_${cell}`);
-        }
+        assert.equal(game.context.pages().length, 1);
 
         // A digit, "Löschen", and the whole puzzle from the pad; the cursor moves on as after a
-        // typed digit, and the cell keeps the focus through a tap on the pad.
-        const grid = await solution(page);
+        // typed digit.
+        const centres = withSplash.cells;
+        const grid = await page.evaluate(() =>
+          Array.from({ length: 81 }, (_, k) => document.getElementById(`lblZahl_${k}`).textContent));
         const open = [];
         for (let cell = 0; cell < 81; ++cell) {
           if (!(await page.locator(`#txtZahl_${cell}`).evaluate((e) => e.readOnly))) open.push(cell);
         }
         const first = open[0];
-        await page.touchscreen.tap(centres[first].x, centres[first].y);
-        await pad.getByRole("button", { name: "7", exact: true }).tap();
+        await tap(centres[first].x, centres[first].y);
+        await tapOn(pad.getByRole("button", { name: "7", exact: true }));
         assert.equal(await page.inputValue(`#txtZahl_${first}`), "7");
-        assert.equal(await focused(page), `txtZahl_${first + 1}`);
+        assert.equal(await page.evaluate(() => document.activeElement.id), `txtZahl_${first + 1}`);
         assert.equal(await page.textContent("#lblFrei"), `Freie Felder: ${open.length - 1}`);
-        await page.touchscreen.tap(centres[first].x, centres[first].y);
-        await pad.getByRole("button", { name: "Löschen" }).tap();
+        await tap(centres[first].x, centres[first].y);
+        await tapOn(pad.getByRole("button", { name: "Löschen" }));
         assert.equal(await page.inputValue(`#txtZahl_${first}`), "");
-        assert.equal(await focused(page), `txtZahl_${first + 1}`);
         for (const cell of open) {
-          await page.touchscreen.tap(centres[cell].x, centres[cell].y);
-          await pad.getByRole("button", { name: grid[cell], exact: true }).tap();
+          await tap(centres[cell].x, centres[cell].y);
+          await tapOn(pad.getByRole("button", { name: grid[cell], exact: true }));
         }
         assert.equal(await page.textContent("#lblFrei"), "Freie Felder: 0");
-        for (let cell = 0; cell < 81; ++cell) {
-          assert.equal(await page.inputValue(`#txtZahl_${cell}`), grid[cell]);
-        }
 
         // A reload (or a tab the browser discarded) brings the game back as it was.
-        await page.tap("#btnPlus");
-        await page.touchscreen.tap(centres[open[1]].x, centres[open[1]].y);
-        await pad.getByRole("button", { name: "Löschen" }).tap();
-        await page.touchscreen.tap(centres[open[2]].x, centres[open[2]].y);
-        const before = await page.evaluate(() => ({
+        await tapOn(page.locator("#btnPlus"));
+        await tap(centres[open[1]].x, centres[open[1]].y);
+        await tapOn(pad.getByRole("button", { name: "Löschen" }));
+        await tap(centres[open[2]].x, centres[open[2]].y);
+        const state = () => page.evaluate(() => ({
           cells: [...document.querySelectorAll(".cell")].map((e) => [e.value, e.readOnly, e.style.backgroundColor]),
           digit: document.getElementById("txtShow").value,
           counter: document.getElementById("lblFrei").textContent,
-          level: document.getElementById("optLevel_1").checked,
           focus: document.activeElement.id,
         }));
+        const before = await state();
         await page.reload();
         await page.locator("#txtZahl_80").waitFor();
-        assert.deepEqual(await page.evaluate(() => ({
-          cells: [...document.querySelectorAll(".cell")].map((e) => [e.value, e.readOnly, e.style.backgroundColor]),
-          digit: document.getElementById("txtShow").value,
-          counter: document.getElementById("lblFrei").textContent,
-          level: document.getElementById("optLevel_1").checked,
-          focus: document.activeElement.id,
-        })), before);
-        assert.deepEqual(await solution(page), grid);
-      }));
+        assert.deepEqual(await state(), before);
+      }, { device: screen.device }));
   }
 
-  test("the game is the tab's alone, and a spoilt copy starts afresh", () => onPhone(kScreens[1], async (page, context) => {
+  test("turning the phone, or a window grown and shrunk, keeps the game and the focus", () =>
+    play(shared, async (page) => {
+      const state = () => page.evaluate(() => ({
+        phone: document.body.classList.contains("phone"),
+        cells: Array.from({ length: 81 }, (_, k) => document.getElementById(`txtZahl_${k}`).value).join(""),
+        focus: document.activeElement.id,
+      }));
+      await page.click("#btnGO");
+      await page.locator("#Frame2").waitFor({ state: "hidden" });
+      const cell = await page.evaluate(() => [...document.querySelectorAll(".cell")].find((e) => !e.readOnly).id);
+      await page.click(`#${cell}`);
+      await page.keyboard.type("5");
+      const desktop = await state();
+      assert.equal(desktop.phone, false);
+      for (const [width, height, phone] of [[400, 700, true], [700, 400, true], [1000, 720, false]]) {
+        await page.setViewportSize({ width, height });
+        await page.waitForFunction((want) => document.body.classList.contains("phone") === want, phone);
+        assert.deepEqual(await state(), { ...desktop, phone }, `${width}×${height}`);
+      }
+      // Keys still reach the core after the moves: the arrows walk the board.
+      await page.keyboard.press("ArrowLeft");
+      assert.equal(await page.evaluate(() => document.activeElement.id), cell);
+    }));
+
+  test("the game is the tab's alone, and a spoilt copy starts afresh", () => play(shared, async (page, context) => {
     await page.tap("#btnGO");
     await page.locator("#Frame2").waitFor({ state: "hidden" });
     assert.deepEqual(await page.evaluate(() => [localStorage.length, document.cookie]), [0, ""]);
-    const other = await context.newPage();
+    const other = await context.context.newPage();
     await other.goto(`${shared.site.origin}/`);
     await other.locator("#txtZahl_80").waitFor();
     assert.equal(await other.textContent("#lblFrei"), "Freie Felder: 81", "a new tab starts afresh");
@@ -162,20 +197,5 @@ describe("on a phone", () => {
       assert.equal(await page.textContent("#lblFrei"), "Freie Felder: 81");
       assert.notEqual(await page.evaluate(() => sessionStorage.getItem("kalmotre.game")), spoilt);
     }
-  }));
-
-  test("a finger on the window's edge widens it to show Freie Felder", () => onPhone(kScreens[3], async (page) => {
-    const grip = await page.locator(".grip").boundingBox();
-    const from = { x: grip.x + grip.width / 2, y: grip.y + grip.height / 2 };
-    const cdp = await page.context().newCDPSession(page);
-    const touch = (type, x) => cdp.send("Input.dispatchTouchEvent",
-      { type, touchPoints: type === "touchEnd" ? [] : [{ x, y: from.y }] });
-    await touch("touchStart", from.x);
-    for (let dx = 20; dx <= 300; dx += 20) await touch("touchMove", from.x + dx);
-    await touch("touchEnd");
-    const counter = await page.locator("#lblFrei").boundingBox();
-    const hit = await page.evaluate(({ x, y }) => document.elementFromPoint(x, y)?.id,
-      { x: counter.x + counter.width / 2, y: counter.y + counter.height / 2 });
-    assert.equal(hit, "lblFrei");
-  }));
+  }, { device: kScreens[1].device }));
 });
