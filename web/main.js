@@ -649,7 +649,7 @@ class Page {
       Object.assign(box.style, { left: "", top: "", width: "", height: "" });
       return;
     }
-    document.body.appendChild(box);
+    document.getElementById("desk").appendChild(box);
     Object.assign(box.style, { width: `${width}px`, height: `${height}px`,
       left: `max(0px, calc(50vw - ${width / 2}px))`, top: `max(0px, calc(50vh - ${height / 2}px))` });
   }
@@ -714,7 +714,8 @@ class Page {
   // The splash window: a box above the main window that never takes the keyboard, built afresh
   // from the table each time it opens.
   openSplash(row) {
-    const box = make("div", { id: row.objectName, cls: "splash", parent: document.body });
+    const box = make("div", { id: row.objectName, cls: "splash", parent: document.getElementById("desk") });
+    box.setAttribute("role", "region");
     box.style.backgroundColor = cssColor(row.background);
     box.style.color = cssColor(row.foreground);
     box.setAttribute("aria-label", row.accessibleName);
