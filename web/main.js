@@ -88,12 +88,15 @@ class Page {
     this.splash = null;
     this.pad = JSON.parse(module.digitPad());
     this.regionOrder = JSON.parse(module.phoneRegions());
+    this.boardInfo = JSON.parse(module.board());
     this.coarse = matchMedia("(pointer: coarse)");
     this.build();
     this.buildPad();
     this.buildGrip();
     this.buildPhone();
     this.buildPrintSheet();
+    this.announcer = make("div", { cls: "visually-hidden", parent: document.getElementById("desk") });
+    this.announcer.setAttribute("role", "status");
     // The desktop window wherever the screen holds it at 100 % and the pointer is fine; the phone
     // arrangement on a touch screen under 1024 pixels and wherever the window does not fit, a
     // zoomed page included. The choice follows rotation, resizing and zoom.
@@ -221,14 +224,62 @@ class Page {
       if (row.kind === "timer") continue;
       this.elements[row.id] = row.kind === "menuItem" ? this.menuItem(row, menu) : this.control(row);
     }
+    if (name === "main") this.buildBoard(rows.filter((row) => row.kind === "cell"));
     const order = (row) => (row.tabIndex >= 0 ? row.tabIndex : 1000 + row.id);
     for (const row of [...rows].sort((a, b) => order(a) - order(b))) {
       const element = this.elements[row.id];
       if (!element || row.kind === "menuItem") continue;
+      if (row.kind === "cell") {
+        if (!this.boardGrid.isConnected) client.appendChild(this.boardGrid);
+        continue;
+      }
       const container = this.table[row.container];
       (container.kind === "window" ? client : this.elements[container.id]).appendChild(
         row.kind === "option" ? element.parentElement : element);
     }
+  }
+
+  // The board as a grid to assistive technology: rows of cells, each named by its place, and one
+  // tab stop for all of it (the arrows move inside, by the core's rules). The grid, its rows and
+  // their cells take no box of their own in the window, so the cells sit where the table puts
+  // them; in the phone arrangement the grid is the board's region.
+  buildBoard(cells) {
+    const size = this.boardInfo.size;
+    const grid = make("div", { id: "board", cls: "board" });
+    grid.setAttribute("role", "grid");
+    grid.setAttribute("aria-label", this.boardInfo.name);
+    grid.setAttribute("aria-rowcount", String(size));
+    grid.setAttribute("aria-colcount", String(size));
+    const lines = Array.from({ length: size }, (_, r) => {
+      const line = make("div", { cls: "board-row", parent: grid });
+      line.setAttribute("role", "row");
+      line.setAttribute("aria-rowindex", String(r + 1));
+      return line;
+    });
+    for (const row of [...cells].sort((a, b) => a.order - b.order)) {
+      const holder = make("div", { cls: "board-cell", parent: lines[Math.floor(row.order / size)] });
+      holder.setAttribute("role", "gridcell");
+      holder.setAttribute("aria-colindex", String((row.order % size) + 1));
+      const cell = this.elements[row.id];
+      holder.appendChild(cell);
+      cell.tabIndex = row.order === 0 ? 0 : -1;
+      if (row.order === 0) this.boardStop = cell;
+    }
+    this.boardGrid = grid;
+  }
+
+  // The cell the board's one tab stop leads to: the last one that had the focus.
+  rove(cell) {
+    if (this.boardStop === cell) return;
+    this.boardStop.tabIndex = -1;
+    cell.tabIndex = 0;
+    this.boardStop = cell;
+  }
+
+  // Says a text once to a screen reader, politely, without moving the focus.
+  announce(text) {
+    this.announcer.textContent = "";
+    requestAnimationFrame(() => { this.announcer.textContent = text; });
   }
 
   menuItem(row, menu) {
@@ -310,6 +361,7 @@ class Page {
     // core's own or none at all: they are not reported back.
     box.addEventListener("focus", () => {
       this.padTarget = row.id;
+      if (row.kind === "cell") this.rove(box);
       if (this.quiet) return;
       this.send("focusin", row.id);
       setTimeout(() => { if (document.activeElement === box) box.select(); }, 0);
@@ -376,6 +428,8 @@ class Page {
         break;
       case "visible":
         element.hidden = !value;
+        // The thinking frame is said once as it comes up.
+        if (value && row.kind === "frame") this.announce(element.textContent.trim());
         break;
       case "checked":
         element.checked = value;
@@ -386,6 +440,10 @@ class Page {
       case "highlighted":
         element.classList.toggle("highlighted", value);
         this.menuChanged = true;
+        break;
+      case "marks":
+        if (value) element.dataset.marks = value;
+        else delete element.dataset.marks;
         break;
     }
   }
@@ -554,6 +612,7 @@ class Page {
       const frame = rows.find((row) => row.kind === "frame");
       let container;
       if (name === this.pad.region) container = this.padElement;
+      else if (rows.some((row) => row.kind === "cell")) container = this.boardGrid;
       else if (rows.length > 0 && rows.every((row) => row.kind === "menuItem")) container = this.menubar;
       else if (frame) container = this.elements[frame.id];
       else if (rows.length > 0) container = make("div", { cls: "region" });
@@ -596,11 +655,14 @@ class Page {
   }
 
   toPhone() {
-    for (const container of this.regions.values()) this.phoneElement.appendChild(container);
+    for (const [name, container] of this.regions) {
+      container.dataset.region = name;
+      this.phoneElement.appendChild(container);
+    }
     for (const row of this.mainRows(true)) {
       const element = this.shown(row);
       const region = this.regions.get(row.region);
-      if (region && region !== element) region.appendChild(element);
+      if (region && region !== element && row.kind !== "cell") region.appendChild(element);
       placeOnPhone(element, row);
       if (row.kind === "cell") {
         element.dataset.row = String(Math.floor(row.order / 9) + 1);
@@ -616,10 +678,14 @@ class Page {
   toDesktop() {
     this.window.insertBefore(this.menubar, this.client);
     document.getElementById("desk").appendChild(this.padElement);
+    let gridPlaced = false;
     for (const row of this.mainRows(false)) {
       const element = this.shown(row);
       const container = this.table[row.container];
-      (container.kind === "window" ? this.client : this.elements[container.id]).appendChild(element);
+      const into = container.kind === "window" ? this.client : this.elements[container.id];
+      // The cells stay in the board's grid, which goes where the first of them stands.
+      if (row.kind !== "cell") into.appendChild(element);
+      else if (!gridPlaced) gridPlaced = !!into.appendChild(this.boardGrid);
       placeOnDesktop(element, row);
       element.style.order = "";
     }
@@ -627,6 +693,7 @@ class Page {
     for (const container of this.regions.values()) {
       if (container.classList.contains("region")) container.remove();
     }
+    delete this.boardGrid.dataset.region;
   }
 
   // On the desktop the splash lies in the middle of the screen. In the phone arrangement it
@@ -728,8 +795,9 @@ class Page {
     this.elements[row.id] = box;
     this.splash = box;
     this.buildWindow("splash", box, null);
+    // The countdown is said once, as the splash comes up, not at every tick.
     const count = this.elements[this.table.find((r) => r.window === "splash" && r.name === "Label1").id];
-    count.setAttribute("role", "status");
+    this.announce(count.textContent);
     this.placeSplash();
   }
 

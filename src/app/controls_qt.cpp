@@ -134,6 +134,8 @@ void applyToWidget(QWidget* widget, const Control& c, const Change& change) {
       break;  // timers are no widgets: their window runs them
     case Property::Highlighted:
       break;  // Qt's menu bar keeps its keyboard mode itself
+    case Property::Marks:
+      break;  // the desktop's contrast is its theme's; the description says the states in words
   }
 }
 

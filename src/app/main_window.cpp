@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/board_accessible.h"
 #include "app/captioned_frame.h"
 #include "app/controls_qt.h"
 #include "app/qt_colors.h"
@@ -66,6 +67,8 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop)
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);
+  installBoardAccessibility();
+  makeAccessibleBoard(client, qString(kBoardName));
   build(client);
 
   // The client area below the menu bar is placed on the screen; setGeometry places the window
@@ -85,6 +88,7 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop)
 
 MainWindow::~MainWindow() {
   for (CellIndex i = 0; i < kCells; ++i) cell(i)->removeEventFilter(this);
+  removeBoardAccessibility();
 }
 
 QLineEdit* MainWindow::cell(CellIndex index) const {
@@ -142,7 +146,10 @@ QWidget* MainWindow::buildWidget(int id, QWidget* client) {
       break;
     case ControlKind::TextBox:
     case ControlKind::Cell: {
-      auto* box = new QLineEdit(QString::fromStdString(design.text), parent);
+      auto* box = new QLineEdit(parent);
+      // A screen reader meets the cells as a table: each knows its place before it is asked.
+      if (c.kind == ControlKind::Cell) markBoardCell(box, rowOf(c.index), columnOf(c.index));
+      box->setText(QString::fromStdString(design.text));
       box->setTextMargins(0, 0, 0, 0);
       // A character outside the Basic Multilingual Plane takes two UTF-16 units; the core keeps
       // whole characters only.

@@ -12,14 +12,14 @@ constexpr std::array<int, 27> kExamineOrder = {0,  1,  2,  3,  4,  5,  6,  7,  8
                                                9,  10, 11, 15, 16, 17, 12, 13, 14,
                                                18, 19, 20, 21, 22, 23, 24, 25, 26};
 
-// Whether the unit's values add up to 45. An overflowing or undefined sum simply is not 45.
-bool sumsTo45(const Board& board, const Unit& unit) {
+}  // namespace
+
+// An overflowing or undefined sum simply is not 45.
+bool addsUpTo45(const Board& board, const Unit& unit) {
   double sum = 0.0;
   for (CellIndex cell : unit) sum += board.value(cell);
   return sum == 45.0;
 }
-
-}  // namespace
 
 void paintValidation(Board& board) {
   for (CellIndex i = 0; i < kCells; ++i) {
@@ -27,7 +27,7 @@ void paintValidation(Board& board) {
   }
   for (int u : kExamineOrder) {
     const Unit& unit = kUnits[static_cast<std::size_t>(u)];
-    if (!sumsTo45(board, unit)) continue;
+    if (!addsUpTo45(board, unit)) continue;
     for (CellIndex cell : unit) board.setBackground(cell, roles::kCompleteUnit);
   }
 }

@@ -22,6 +22,7 @@ enum class Property : std::uint8_t {
   Running,      // a timer runs at its interval
   Description,  // what a screen reader says of its state
   Highlighted,  // a menu item chosen from the keyboard, which Return carries out
+  Marks,        // a cell's states as words ("clue complete excluded"), for marks beyond colour
 };
 
 // A control's properties that can change while the game runs.
@@ -35,6 +36,7 @@ struct ControlState {
   bool running = false;
   bool highlighted = false;
   std::string description;
+  std::string marks;
 };
 
 // What a front end shows right after it has built the control from the table.
@@ -43,7 +45,7 @@ ControlState designState(int id);
 struct Change {
   int control = kNoControl;
   Property property = Property::Text;
-  std::string text;         // Text and Description
+  std::string text;         // Text, Description and Marks
   std::uint32_t value = 0;  // a colour, or 0 / 1
 };
 

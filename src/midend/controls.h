@@ -169,7 +169,7 @@ constexpr std::array<Control, kControlCount> buildControls() {
        .rect = {1320, 840, 255, 285},
        .caption = "+",
        .font = {"Arial", 12, true},
-       .accessibleName = "Nächste Zahl",
+       .accessibleName = "+ Nächste Zahl",
        .tabIndex = 6 + kCells});
 
   add({.name = "btnGO",

@@ -114,12 +114,15 @@ std::string_view propertyName(Property property) {
       return "description";
     case Property::Highlighted:
       return "highlighted";
+    case Property::Marks:
+      return "marks";
   }
   return "text";
 }
 
 bool isTextProperty(Property property) {
-  return property == Property::Text || property == Property::Description;
+  return property == Property::Text || property == Property::Description ||
+         property == Property::Marks;
 }
 
 bool isColorProperty(Property property) {
@@ -156,6 +159,12 @@ std::string digitPadJson() {
   }
   out += "]}";
   return out;
+}
+
+std::string boardJson() {
+  std::string out = "{\"name\":";
+  quote(out, kBoardName);
+  return out + ",\"size\":" + std::to_string(kUnitSize) + '}';
 }
 
 std::string phoneRegionsJson() {

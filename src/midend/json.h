@@ -19,6 +19,9 @@ std::string printSheetJson(const PrintSheet& sheet);
 // screen, and the phone arrangement's region it takes.
 std::string digitPadJson();
 
+// {"name":"Spielfeld","size":9}: the board as a grid of rows of cells, for assistive technology.
+std::string boardJson();
+
 // ["menu","commands",...]: the phone arrangement's regions in the keyboard's order.
 std::string phoneRegionsJson();
 

@@ -4,17 +4,73 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
+#include <vector>
+
+#include "input/validation.h"
 
 namespace kalmotre {
 
 namespace {
 
-// What a screen reader says of a cell: "Vorgabe" for a clue, "frei" for an empty open cell, else
-// what it holds.
-std::string_view cellDescription(const Board& board, CellIndex cell) {
-  if (board.locked(cell)) return "Vorgabe";
-  if (board.text(cell).empty()) return "frei";
-  return board.text(cell);
+bool outOfReach(Color background) {
+  return background == roles::kOutOfReachEmpty || background == roles::kOutOfReachFilled;
+}
+
+// Whether the board shows the possibilities display: some cell is greyed.
+bool showsPossibilities(const Board& board) {
+  for (CellIndex cell = 0; cell < kCells; ++cell) {
+    if (outOfReach(board.background(cell))) return true;
+  }
+  return false;
+}
+
+// What a screen reader says of a cell, in words for what its colours show: "Vorgabe" for a clue,
+// "frei" for an empty open cell, else what it holds; while it is green, which of its row, column
+// and block add up to 45; while the possibilities are shown, whether the chosen digit is ruled
+// out there or, in an empty cell, can still go.
+std::string cellDescription(const Board& board, const InterfaceState& ui, bool possibilities,
+                            CellIndex cell) {
+  std::string said = board.locked(cell)         ? "Vorgabe"
+                     : board.text(cell).empty() ? "frei"
+                                                : board.text(cell);
+  if (board.background(cell) == roles::kCompleteUnit) {
+    const std::pair<const char*, Unit> units[] = {{"Zeile", rowCells(rowOf(cell))},
+                                                  {"Spalte", columnCells(columnOf(cell))},
+                                                  {"Block", blockCells(blockOf(cell))}};
+    std::vector<const char*> complete;
+    for (const auto& [name, unit] : units) {
+      if (addsUpTo45(board, unit)) complete.push_back(name);
+    }
+    for (std::size_t k = 0; k < complete.size(); ++k) {
+      said += k == 0 ? ", " : k + 1 == complete.size() ? " und " : ", ";
+      said += complete[k];
+    }
+    if (!complete.empty()) said += complete.size() == 1 ? " ergibt 45" : " ergeben 45";
+  }
+  if (possibilities) {
+    const std::string digit = "die " + ui.chosenDigit.substr(0, 1);
+    if (outOfReach(board.background(cell))) {
+      said += ", " + digit + " ist hier ausgeschlossen";
+    } else if (!board.locked(cell) && board.text(cell).empty()) {
+      said += ", " + digit + " kann hier stehen";
+    }
+  }
+  return said;
+}
+
+// The same states as words a front end marks beyond colour: a clue, a cell of a unit that adds up
+// to 45, a cell the possibilities display rules out.
+std::string cellMarks(const Board& board, CellIndex cell) {
+  std::string marks;
+  auto add = [&](const char* mark) {
+    if (!marks.empty()) marks += ' ';
+    marks += mark;
+  };
+  if (board.locked(cell)) add("clue");
+  if (board.background(cell) == roles::kCompleteUnit) add("complete");
+  if (outOfReach(board.background(cell))) add("excluded");
+  return marks;
 }
 
 std::optional<FocusStep> focusStepOf(std::string_view name) {
@@ -96,7 +152,9 @@ void MidEnd::sync(int id, ControlState& state, ChangeList* list) const {
     sync.color(Property::Background, state.background, board.background(cell));
     sync.color(Property::Foreground, state.foreground, board.foreground(cell));
     sync.flag(Property::ReadOnly, state.readOnly, board.locked(cell) || ui.busy);
-    sync.text(Property::Description, state.description, cellDescription(board, cell));
+    sync.text(Property::Description, state.description,
+              cellDescription(board, ui, showsPossibilities(board), cell));
+    sync.text(Property::Marks, state.marks, cellMarks(board, cell));
   } else if (c.kind == ControlKind::HelpLabel) {
     std::string spare;
     sync.text(Property::Text, state.text, helpCaption(form_.game().solution[c.index], spare));

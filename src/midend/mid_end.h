@@ -26,6 +26,9 @@ namespace modifiers {
 inline constexpr unsigned kShift = 1, kControl = 2, kAlt = 4, kMeta = 8;
 }
 
+// The board as assistive technology meets it: a grid of nine rows of nine cells.
+inline constexpr std::string_view kBoardName = "Spielfeld";
+
 // The on-screen digits a touch screen shows beside the board, a group of their own.
 inline constexpr std::string_view kDigitPadName = "Ziffern";
 inline constexpr std::array<std::string_view, 10> kDigitPad = {"1", "2", "3", "4", "5",

@@ -132,6 +132,7 @@ EMSCRIPTEN_BINDINGS(kalmotre) {
   emscripten::function("controlTable", &controlTable);
   emscripten::function("digitPad", &digitPadJson);
   emscripten::function("phoneRegions", &phoneRegionsJson);
+  emscripten::function("board", &boardJson);
   emscripten::function("generationMicroseconds", &generationMicroseconds);
 }
 

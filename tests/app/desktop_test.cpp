@@ -57,6 +57,59 @@ TEST_F(ScreenReader, CellsAreNamedByRowAndColumnAndDescribedByWhatTheyHold) {
   EXPECT_EQ(accessible(cell(2), QAccessible::Description), "Vorgabe");
 }
 
+// The board is a table of nine rows of nine cells under the window's client area: each cell knows
+// its row and column and has the table for its parent, and carries the name and the description
+// the page's cells carry, whatever the play has made of it.
+TEST_F(ScreenReader, TheBoardIsATableOfNineRowsOfNineCells) {
+  handOut(test::kPlayablePuzzle);
+  QTest::mouseClick(cell(1), Qt::LeftButton);
+  QTest::keyClick(cell(1), Qt::Key_4);
+  QTest::mouseClick(widget("btnPlus"), Qt::LeftButton);
+
+  QAccessibleInterface* client = QAccessible::queryAccessibleInterface(window->centralWidget());
+  ASSERT_NE(client, nullptr);
+  QAccessibleInterface* board = nullptr;
+  int cellsBeside = 0;
+  for (int k = 0; k < client->childCount(); ++k) {
+    QAccessibleInterface* child = client->child(k);
+    if (child->role() == QAccessible::Table) board = child;
+    if (qobject_cast<QLineEdit*>(child->object()) &&
+        child->object()->objectName().startsWith("txtZahl")) {
+      ++cellsBeside;
+    }
+  }
+  ASSERT_NE(board, nullptr);
+  EXPECT_EQ(cellsBeside, 0) << "the cells are the table's, not the client's";
+  EXPECT_EQ(board->text(QAccessible::Name), "Spielfeld");
+  EXPECT_EQ(board->parent(), client);
+  QAccessibleTableInterface* table = board->tableInterface();
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->rowCount(), 9);
+  ASSERT_EQ(table->columnCount(), 9);
+  EXPECT_EQ(board->childCount(), 81);
+  for (int row = 0; row < 9; ++row) {
+    for (int column = 0; column < 9; ++column) {
+      const CellIndex index = cellAt(row, column);
+      QAccessibleInterface* face = table->cellAt(row, column);
+      ASSERT_NE(face, nullptr);
+      EXPECT_EQ(face->object(), cell(index));
+      EXPECT_EQ(face->parent(), board);
+      EXPECT_EQ(board->indexOfChild(face), 9 * row + column);
+      QAccessibleTableCellInterface* place = face->tableCellInterface();
+      ASSERT_NE(place, nullptr);
+      EXPECT_EQ(place->rowIndex(), row);
+      EXPECT_EQ(place->columnIndex(), column);
+      const ControlState state = window->midEnd().stateOf(cellControl(index));
+      EXPECT_EQ(face->text(QAccessible::Name).toStdString(), accessibleName(cellControl(index)));
+      EXPECT_EQ(face->text(QAccessible::Description).toStdString(), state.description);
+      EXPECT_EQ(face->text(QAccessible::Value), cell(index)->text());
+    }
+  }
+  EXPECT_EQ(table->cellAt(0, 1)->text(QAccessible::Description),
+            "4, die 1 ist hier ausgeschlossen");
+  EXPECT_TRUE(table->cellAt(0, 0)->state().readOnly) << "a clue";
+}
+
 TEST_F(ScreenReader, ControlsAndMenuAreAnnouncedInGerman) {
   const struct {
     const char* object;
@@ -69,7 +122,7 @@ TEST_F(ScreenReader, ControlsAndMenuAreAnnouncedInGerman) {
       {"optLevel_1", "Schwer"},
       {"Frame1", "Hilfebereich"},
       {"txtShow", "Zeige die Möglichkeiten für die Zahl"},
-      {"btnPlus", "Nächste Zahl"},
+      {"btnPlus", "+ Nächste Zahl"},
       {"lblFrei", "Freie Felder: 81"},
   };
   for (const auto& c : controls) {

@@ -275,6 +275,39 @@ TEST_F(MidEndTest, TheSplashCountsOnTicksOpensTheMakersPageAndClosesAtTheSeventh
   EXPECT_TRUE(midEnd.timer(ids::kTimer1).changes.empty());
 }
 
+// A cell says in words what its colours say: clue or entry or free; while it is green, which of
+// its units add up to 45; while the possibilities are shown, whether the chosen digit is ruled
+// out there or can still go. The marks carry the same states for a contrast theme.
+TEST_F(MidEndTest, DescribesInWordsWhatTheColoursSay) {
+  const std::string rows = test::kBaseRows;
+  for (int column = 0; column < 9; ++column) {
+    const CellIndex cell = cellAt(0, column);
+    if (midEnd.form().game().board.locked(cell)) continue;
+    midEnd.focusIn(cellControl(cell));
+    midEnd.edit(cellControl(cell), rows.substr(static_cast<std::size_t>(column), 1));
+  }
+  const auto state = [&](int row, int column) {
+    return midEnd.stateOf(cellControl(cellAt(row, column)));
+  };
+  EXPECT_EQ(state(0, 0).description, "Vorgabe, Zeile ergibt 45");
+  EXPECT_EQ(state(0, 0).marks, "clue complete");
+  EXPECT_EQ(state(0, 1).description, "4, Zeile ergibt 45");
+  EXPECT_EQ(state(0, 1).marks, "complete");
+  EXPECT_EQ(state(1, 0).description, "frei");
+  EXPECT_EQ(state(1, 0).marks, "");
+
+  midEnd.click(ids::kBtnPlus);  // the 1s: the first row holds one in its seventh column
+  EXPECT_EQ(state(0, 1).description, "4, die 1 ist hier ausgeschlossen");
+  EXPECT_EQ(state(0, 1).marks, "excluded");
+  EXPECT_EQ(state(2, 6).marks, "excluded");
+  bool reachable = false;
+  for (CellIndex cell = 0; cell < kCells; ++cell) {
+    reachable = reachable ||
+                midEnd.stateOf(cellControl(cell)).description == "frei, die 1 kann hier stehen";
+  }
+  EXPECT_TRUE(reachable);
+}
+
 // A front end that keeps nothing but what the lists told it: after any run of events it shows
 // exactly the game's state, control by control.
 TEST_F(MidEndTest, AFrontEndThatAppliesEveryListShowsTheGameState) {
@@ -304,6 +337,9 @@ TEST_F(MidEndTest, AFrontEndThatAppliesEveryListShowsTheGameState) {
           break;
         case Property::Description:
           s.description = c.text;
+          break;
+        case Property::Marks:
+          s.marks = c.text;
           break;
         case Property::Highlighted:
           s.highlighted = c.value != 0;
@@ -388,7 +424,7 @@ TEST_F(MidEndTest, AFrontEndThatAppliesEveryListShowsTheGameState) {
                   got.foreground == want.foreground && got.readOnly == want.readOnly &&
                   got.visible == want.visible && got.checked == want.checked &&
                   got.running == want.running && got.description == want.description &&
-                  got.highlighted == want.highlighted)
+                  got.marks == want.marks && got.highlighted == want.highlighted)
           << "step " << step << ": " << objectName(c);
     }
   }
