@@ -80,7 +80,7 @@ class Harness final : public WindowPort {
     for (int k = 0; k < queued && data_.remaining_bytes() > 0; ++k) act();
     require(form_.ui().busy, "a queued action ended the running command");
     require(oneLine(form_.game().board) == before, "a queued action changed the board");
-    require(form_.takeRequests().focus == kNoCell, "a queued action moved the focus");
+    require(form_.takeRequests().focus == kNoControl, "a queued action moved the focus");
   }
 
  private:
@@ -201,8 +201,9 @@ class Harness final : public WindowPort {
 
   void checkInvariants() {
     const Requests requests = form_.takeRequests();
-    require(requests.focus == kNoCell || isCell(requests.focus), "focus moved off the board");
-    require(requests.focus == kNoCell || requests.focus == form_.focusedCell(),
+    require(requests.focus == kNoControl || cellOfControl(requests.focus) >= 0,
+            "focus moved off the board");
+    require(requests.focus == kNoControl || cellOfControl(requests.focus) == form_.focusedCell(),
             "the focus asked for is not the form's");
     static constexpr std::array<Color, 5> kBackgrounds = {
         colors::kWhite, colors::kYellow, colors::kGreen, colors::kMidGrey, colors::kLightGrey};

@@ -89,6 +89,7 @@ class Page {
     this.pad = JSON.parse(module.digitPad());
     this.regionOrder = JSON.parse(module.phoneRegions());
     this.boardInfo = JSON.parse(module.board());
+    this.texts = JSON.parse(module.pageTexts());
     this.coarse = matchMedia("(pointer: coarse)");
     this.build();
     this.buildPad();
@@ -407,7 +408,7 @@ class Page {
     if (property === "running") {
       clearInterval(this.timers.get(id));
       this.timers.delete(id);
-      if (value) this.timers.set(id, setInterval(() => this.send("timer", id), row.maxLength));
+      if (value) this.timers.set(id, setInterval(() => this.send("timer", id), row.interval));
       return;
     }
     const element = this.elements[id];
@@ -818,9 +819,9 @@ class Page {
     const desk = document.getElementById("desk");
     desk.replaceChildren();
     window.close();
-    const ended = make("div", { cls: "ended", parent: desk, text: "KALMOTRE ist beendet." });
+    const ended = make("div", { cls: "ended", parent: desk, text: this.texts.ended });
     make("br", { parent: ended });
-    const again = make("button", { id: "restartGame", text: "KALMOTRE neu starten", parent: ended });
+    const again = make("button", { id: "restartGame", text: this.texts.startAgain, parent: ended });
     again.addEventListener("click", () => location.reload());
     again.focus();
   }

@@ -25,6 +25,7 @@
 #include "app/twips.h"
 #include "app/web_page.h"
 #include "app/wrapping_button.h"
+#include "midend/texts.h"
 
 namespace kalmotre::app {
 
@@ -68,7 +69,7 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop)
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);
   installBoardAccessibility();
-  makeAccessibleBoard(client, qString(kBoardName));
+  makeAccessibleBoard(client, qString(texts::kBoardName));
   build(client);
 
   // The client area below the menu bar is placed on the screen; setGeometry places the window

@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "app/controls_qt.h"
 #include "app/web_page.h"
 
 namespace kalmotre::app {
@@ -83,7 +84,7 @@ void paintSheet(QPagedPaintDevice& device, const PrintSheet& sheet) {
 
 void SystemDesktop::print(QWidget* parent, const PrintSheet& sheet) {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(QStringLiteral("KALMOTRE"));
+  printer.setDocName(qString(kWindowTitle));
   QPrintDialog dialog(&printer, parent);
   // One page and nothing to choose among: no page range, no selection.
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);

@@ -62,7 +62,7 @@ SplashWindow::SplashWindow(QWidget* owner)
     if (c.kind == ControlKind::Timer) {
       timer_ = new QTimer(this);
       timer_->setObjectName(QString::fromStdString(kalmotre::objectName(id)));
-      timer_->setInterval(c.maxLength);
+      timer_->setInterval(c.interval);
       connect(timer_, &QTimer::timeout, this, [this, id] { emit ticked(id); });
       continue;
     }

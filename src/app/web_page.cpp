@@ -6,6 +6,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "app/controls_qt.h"
+#include "midend/texts.h"
+
 namespace kalmotre::app {
 
 SystemDesktop::~SystemDesktop() {
@@ -33,8 +36,8 @@ void SystemDesktop::chooseApplication(std::function<void(const QString& program)
   auto* dialog = new QInputDialog;
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowModality(Qt::NonModal);
-  dialog->setWindowTitle(QStringLiteral("KALMOTRE"));
-  dialog->setLabelText(QStringLiteral("Mit welchem Programm soll die Seite geöffnet werden?"));
+  dialog->setWindowTitle(qString(kWindowTitle));
+  dialog->setLabelText(qString(texts::kOpenWith));
   dialog->setComboBoxItems(browsers);
   dialog->setComboBoxEditable(true);
   QObject::connect(dialog, &QInputDialog::textValueSelected, dialog,

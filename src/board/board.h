@@ -23,8 +23,9 @@ class CellChangeListener {
 class Board {
  public:
   Board() = default;
-  // A copy is a snapshot: the same cells, but it tells nobody about its changes. Assigning into
-  // a board keeps that board's own listener.
+  // The listener belongs to the board, not to its cells: a copy is a snapshot that starts with
+  // none, an assignment brings in the cells and leaves the target's listener as it was, and
+  // neither tells anybody anything.
   Board(const Board& other) : cells_(other.cells_) {}
   Board& operator=(const Board& other) {
     cells_ = other.cells_;

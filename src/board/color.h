@@ -1,7 +1,9 @@
 // Cell and control colours as 0xBBGGRR values: blue in the high byte, red in the low one.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace kalmotre {
 
@@ -60,6 +62,26 @@ inline constexpr CellLook kHelpGrid{colors::kSystemWindow, colors::kSystemWindow
 // layout was drawn for, so it reads on that background whatever the desktop's theme.
 inline constexpr Color kTextOnFixedBackground = colors::kBlack;
 inline constexpr Color kSplash = colors::kLightYellow;
+
+// Every colour a cell is painted in, by the role that names it: a kept game writes a cell's
+// colours under these names. A colour the possibilities display shares with another role stands
+// once, and a cell colour missing here fails to compile below.
+struct NamedColor {
+  std::string_view name;
+  Color color;
+};
+inline constexpr std::array<NamedColor, 5> kCellBackgrounds = {
+    {{"clue", kClue.background},
+     {"open", kOpenCell.background},
+     {"complete", kCompleteUnit},
+     {"outOfReachEmpty", kOutOfReachEmpty},
+     {"outOfReachFilled", kOutOfReachFilled}}};
+inline constexpr std::array<NamedColor, 2> kCellTexts = {
+    {{"clue", kClue.text}, {"open", kOpenCell.text}}};
+static_assert(kReachableEmpty == kOpenCell.background && kReachableFilled == kClue.background &&
+                  kSolverFilled.background == kOpenCell.background &&
+                  kSolverFilled.text == kOpenCell.text,
+              "a cell colour the kept game has no name for");
 }  // namespace roles
 
 }  // namespace kalmotre

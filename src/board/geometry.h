@@ -62,6 +62,9 @@ constexpr Unit columnCells(int column) {
 }
 
 // The 27 units: blocks 0..8, then rows 0..8, then columns 0..8.
+// The three kinds of unit, in the order kUnits lists them.
+enum class UnitKind { Block, Row, Column };
+
 inline constexpr std::array<Unit, 27> kUnits = [] {
   std::array<Unit, 27> units{};
   for (int k = 0; k < 9; ++k) {

@@ -26,4 +26,10 @@ inline Digits digitsOf(const Grid& grid) {
   return digits;
 }
 
+inline Grid gridOf(const Digits& digits) {
+  Grid grid;
+  for (CellIndex i = 0; i < kCells; ++i) grid[i] = digits[static_cast<std::size_t>(i)];
+  return grid;
+}
+
 }  // namespace kalmotre

@@ -28,10 +28,7 @@ bool isDigitLine(std::string_view line) {
 
 bool isValidGridLine(std::string_view line) {
   if (!isDigitLine(line)) return false;
-  const Digits digits = digitsFromLine(line);
-  Grid grid;
-  for (CellIndex i = 0; i < kCells; ++i) grid[i] = digits[static_cast<std::size_t>(i)];
-  return isValidGrid(grid);
+  return isValidGrid(gridOf(digitsFromLine(line)));
 }
 
 }  // namespace

@@ -21,16 +21,12 @@ bool isValidGrid(const Grid& grid) {
   return true;
 }
 
-std::vector<std::string> gridFaults(const Grid& grid) {
-  std::vector<std::string> faults;
-  auto check = [&](const char* kind, int k, const Unit& unit) {
-    if (!holdsEveryDigitOnce(grid, unit)) {
-      faults.push_back(std::string(kind) + " " + std::to_string(k) + " fehlerhaft!");
-    }
-  };
-  for (int b = 0; b < 9; ++b) check("Block", b, blockCells(b));
-  for (int r = 0; r < 9; ++r) check("Zeile", r, rowCells(r));
-  for (int c = 0; c < 9; ++c) check("Spalte", c, columnCells(c));
+std::vector<UnitFault> gridFaults(const Grid& grid) {
+  std::vector<UnitFault> faults;
+  for (int u = 0; u < static_cast<int>(kUnits.size()); ++u) {
+    if (holdsEveryDigitOnce(grid, kUnits[static_cast<std::size_t>(u)])) continue;
+    faults.push_back({static_cast<UnitKind>(u / kUnitSize), u % kUnitSize});
+  }
   return faults;
 }
 

@@ -36,6 +36,14 @@ constexpr const LevelInfo& levelInfo(Level level) {
   return kLevels.front();  // unreachable: every enumerator has its row
 }
 
+// The level's row in kLevels: its option's index in the window.
+constexpr int levelRow(Level level) {
+  for (std::size_t k = 0; k < kLevels.size(); ++k) {
+    if (kLevels[k].level == level) return static_cast<int>(k);
+  }
+  return 0;  // unreachable, as above
+}
+
 constexpr std::optional<Level> levelByCliName(std::string_view name) {
   for (const LevelInfo& info : kLevels) {
     if (info.cliName == name) return info.level;

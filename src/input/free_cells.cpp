@@ -1,8 +1,6 @@
 // Free-cell counting: a free cell is one whose value is 0.
 #include "input/free_cells.h"
 
-#include "midend/interface_state.h"
-
 namespace kalmotre {
 
 int countFreeCells(const Board& board) {
@@ -11,10 +9,6 @@ int countFreeCells(const Board& board) {
     if (board.value(i) == 0.0) ++count;
   }
   return count;
-}
-
-std::string freeCellsCaption(int count) {
-  return kFreeCellsPrefix + std::to_string(count);
 }
 
 }  // namespace kalmotre

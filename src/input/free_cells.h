@@ -1,7 +1,5 @@
-// The free-cell counter "Freie Felder: N".
+// The free-cell counter behind "Freie Felder: N".
 #pragma once
-
-#include <string>
 
 #include "board/board.h"
 
@@ -9,8 +7,5 @@ namespace kalmotre {
 
 // The number of free cells: cells whose value is 0, the empty ones and "0" alike.
 int countFreeCells(const Board& board);
-
-// "Freie Felder: " followed by the count.
-std::string freeCellsCaption(int count);
 
 }  // namespace kalmotre

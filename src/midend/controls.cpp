@@ -38,4 +38,10 @@ std::string designCaption(int id) {
   return std::string(c.caption);
 }
 
+std::string freeCellsCaption(int count) {
+  std::string caption(control(ids::kLblFrei).caption);
+  if (count >= 0) caption += std::to_string(count);
+  return caption;
+}
+
 }  // namespace kalmotre

@@ -78,7 +78,8 @@ struct Control {
   bool wordWrap = false;
   bool bordered = false;  // a single-line border
   bool link = false;      // a click opens the maker's web page
-  int maxLength = 0;      // characters a text box keeps, 0 for no limit; a timer's interval in ms
+  int maxLength = 0;      // characters a text box keeps, 0 for no limit
+  int interval = 0;       // a timer's interval in milliseconds
 };
 
 inline constexpr std::string_view kWindowTitle = "KALMOTRE";
@@ -344,7 +345,7 @@ constexpr std::array<Control, kControlCount> buildControls() {
        .kind = ControlKind::Timer,
        .window = s,
        .container = splash,
-       .maxLength = 1000});
+       .interval = 1000});
   assert(n == kControlCount && "every row of the table is filled");
   return rows;
 }
@@ -412,5 +413,7 @@ std::string objectName(int id);
 std::string accessibleName(int id);
 // The caption at design time; the help labels show (index mod 9) + 1.
 std::string designCaption(int id);
+// "Freie Felder: 47": the counter's caption with the count, the caption alone before a count.
+std::string freeCellsCaption(int count);
 
 }  // namespace kalmotre

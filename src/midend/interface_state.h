@@ -7,32 +7,29 @@
 
 #include "board/geometry.h"
 #include "generate/level.h"
+#include "midend/controls.h"
 
 namespace kalmotre {
 
 inline constexpr CellIndex kNoCell = -1;
 
-inline constexpr char kStartShowText[] = "X";
-inline constexpr char kFreeCellsPrefix[] = "Freie Felder: ";
-inline constexpr char kThinkingText[] = "Ich denke nach....";
-
 struct InterfaceState {
-  std::string freeCells = kFreeCellsPrefix;  // the counter's caption, lblFrei
-  std::string chosenDigit = kStartShowText;  // the help area's digit box, txtShow
-  Level level = kStartLevel;                 // the selected optLevel
-  bool thinking = false;                     // Frame2 with "Ich denke nach...." covers the board
-  bool possibilitiesOn = false;              // every entry ends with the possibilities display
-  bool busy = false;                         // a command runs: cell changes raise no handling
-  CellIndex focus = kNoCell;                 // the cell with the keyboard focus, if one has it
+  int freeCells = -1;  // the count lblFrei shows after its caption, -1 before the first count
+  std::string chosenDigit{control(ids::kTxtShow).caption};  // the help area's digit box, txtShow
+  Level level = kStartLevel;                                // the selected optLevel
+  bool thinking = false;         // Frame2 with "Ich denke nach...." covers the board
+  bool possibilitiesOn = false;  // every entry ends with the possibilities display
+  bool busy = false;             // a command runs: cell changes raise no handling
+  CellIndex focus = kNoCell;     // the cell with the keyboard focus, if one has it
 };
 
-// What a command leaves for the front end to carry out once it has ended. Several focus moves
-// in one command leave the last.
+// What a command leaves for the front end to carry out once it has ended, in the change list's
+// terms. Several focus moves in one command leave the last.
 struct Requests {
-  CellIndex focus = kNoCell;  // put the keyboard focus into this cell
-  bool splash = false;        // bring up the splash window
-  bool quit = false;          // end the program at once, every window included
-  bool resume = false;        // show the state, let pending events run once, then resume()
+  int focus = kNoControl;  // put the keyboard focus into this control
+  bool splash = false;     // bring up the splash window
+  bool quit = false;       // end the program at once, every window included
+  bool resume = false;     // show the state, let pending events run once, then resume()
 };
 
 // Holds `busy` for a scope: set on entry; on every way out, an exception's included, the

@@ -6,6 +6,7 @@
 
 #include "midend/arrangement.h"
 #include "midend/mid_end.h"
+#include "midend/texts.h"
 
 namespace kalmotre {
 
@@ -149,11 +150,11 @@ std::string printSheetJson(const PrintSheet& sheet) {
 
 std::string digitPadJson() {
   std::string out = "{\"name\":";
-  quote(out, kDigitPadName);
+  quote(out, texts::kDigitPadName);
   out += ",\"region\":";
   quote(out, regionName(Region::Pad));
   out += ",\"buttons\":[";
-  for (const std::string_view caption : kDigitPad) {
+  for (const std::string_view caption : texts::kDigitPad) {
     if (out.back() != '[') out += ',';
     quote(out, caption);
   }
@@ -163,8 +164,16 @@ std::string digitPadJson() {
 
 std::string boardJson() {
   std::string out = "{\"name\":";
-  quote(out, kBoardName);
+  quote(out, texts::kBoardName);
   return out + ",\"size\":" + std::to_string(kUnitSize) + '}';
+}
+
+std::string pageTextsJson() {
+  std::string out = "{\"ended\":";
+  quote(out, texts::kEnded);
+  out += ",\"startAgain\":";
+  quote(out, texts::kStartAgain);
+  return out + '}';
 }
 
 std::string phoneRegionsJson() {
@@ -215,6 +224,7 @@ std::string controlTableJson() {
     flag(out, "link", c.link);
     flag(out, "checked", design.checked);
     field(out, "maxLength", c.maxLength);
+    field(out, "interval", c.interval);
     const PhonePlace phone = phonePlace(id);
     field(out, "region", regionName(phone.region));
     field(out, "order", phone.order);

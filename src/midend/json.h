@@ -22,6 +22,10 @@ std::string digitPadJson();
 // {"name":"Spielfeld","size":9}: the board as a grid of rows of cells, for assistive technology.
 std::string boardJson();
 
+// {"ended":"KALMOTRE ist beendet.","startAgain":"KALMOTRE neu starten"}: the page after
+// "Beenden", where the browser keeps the tab open.
+std::string pageTextsJson();
+
 // ["menu","commands",...]: the phone arrangement's regions in the keyboard's order.
 std::string phoneRegionsJson();
 

@@ -12,6 +12,7 @@
 #include "input/validation.h"
 #include "knobs/knobs.h"
 #include "midend/snapshot.h"
+#include "midend/texts.h"
 #include "solve/hidden_singles.h"
 #include "solve/possibilities.h"
 #include "solve/solver.h"
@@ -57,7 +58,7 @@ void MainForm::Form_Load() {
     const BusyScope busy(ui_);
     resetBoard(game_);
   }
-  ui_.freeCells = freeCellsCaption(kCells);
+  ui_.freeCells = kCells;
 }
 
 // While a command runs with `busy` set (generation yields to the window once), nothing the player
@@ -72,7 +73,9 @@ void MainForm::btnGO_Click() {
   game_.solution = shuffledGrid(random_);
   showSolution(game_);
   requests_.splash = true;
-  for (const std::string& fault : gridFaults(game_.solution)) window_.showMessage(fault);
+  for (const UnitFault& fault : gridFaults(game_.solution)) {
+    window_.showMessage(texts::faultMessage(fault.kind, fault.index));
+  }
   ui_.thinking = true;
   // The window paints the frame and the splash and handles its pending events once; then the
   // carving goes on in resume(), `busy` still set.
@@ -90,7 +93,7 @@ void MainForm::resume() {
     for (CellIndex i = 0; i < kCells; ++i) {
       if (carved[static_cast<std::size_t>(i)] == 0) game_.board.setText(i, "");
     }
-    ui_.freeCells = freeCellsCaption(presentPuzzle(game_.board));
+    ui_.freeCells = presentPuzzle(game_.board);
     // The clue record is the puzzle as handed out, so a restart brings back exactly this board.
     recordGivens(game_);
   }
@@ -209,7 +212,7 @@ void MainForm::moveFocusTo(CellIndex cell) {
   if (ui_.focus == cell) return;
   if (ui_.focus != kNoCell) txtZahl_Validate(ui_.focus);
   ui_.focus = cell;
-  requests_.focus = cell;
+  requests_.focus = cellControl(cell);
 }
 
 void MainForm::setShowText(std::string_view text) {
@@ -219,7 +222,7 @@ void MainForm::setShowText(std::string_view text) {
 }
 
 void MainForm::updateFreeCount() {
-  ui_.freeCells = freeCellsCaption(countFreeCells(game_.board));
+  ui_.freeCells = countFreeCells(game_.board);
 }
 
 Digits MainForm::boardDigits() const {

@@ -36,7 +36,7 @@ class MainForm final : private CellChangeListener {
 
   // The captions under the game's names: the counter, and the hidden help grid's labels, which
   // show the complete grid once one has been made.
-  const std::string& lblFrei() const { return ui_.freeCells; }
+  std::string lblFrei() const { return freeCellsCaption(ui_.freeCells); }
   std::string lblZahl(CellIndex cell) const;
   CellIndex focusedCell() const { return ui_.focus; }
   // "Beenden" arrived while a command was running; it is carried out when the command ends.
@@ -67,9 +67,10 @@ class MainForm final : private CellChangeListener {
   void SudokuLaden_Click();
   void mnuEnde_Click();
 
-  // What the player does in the window, forwarded by the front end. An edit that the core
-  // refuses (a clue, or while it is busy) returns false; the front end then shows the core's
-  // text again. A cell keeps at most knobs::kCellTextLimit characters of an entry.
+  // What the player does in the window, forwarded by the mid end. An edit returns whether the
+  // core took it: a refused one (a clue, or while it is busy) changes nothing, and the mid end's
+  // hand-out puts the core's text back in the box. A cell keeps at most knobs::kCellTextLimit
+  // characters of an entry.
   bool playerEditedCell(CellIndex cell, std::string_view text);
   bool playerEditedShowText(std::string_view text);
   void playerChoseLevel(Level level);

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <optional>
 #include <utility>
-#include <vector>
 
 #include "input/validation.h"
+#include "midend/texts.h"
 
 namespace kalmotre {
 
@@ -31,29 +31,30 @@ bool showsPossibilities(const Board& board) {
 // out there or, in an empty cell, can still go.
 std::string cellDescription(const Board& board, const InterfaceState& ui, bool possibilities,
                             CellIndex cell) {
-  std::string said = board.locked(cell)         ? "Vorgabe"
-                     : board.text(cell).empty() ? "frei"
-                                                : board.text(cell);
+  std::string said(board.locked(cell)         ? texts::kClue
+                   : board.text(cell).empty() ? texts::kFree
+                                              : std::string_view(board.text(cell)));
   if (board.background(cell) == roles::kCompleteUnit) {
-    const std::pair<const char*, Unit> units[] = {{"Zeile", rowCells(rowOf(cell))},
-                                                  {"Spalte", columnCells(columnOf(cell))},
-                                                  {"Block", blockCells(blockOf(cell))}};
-    std::vector<const char*> complete;
-    for (const auto& [name, unit] : units) {
-      if (addsUpTo45(board, unit)) complete.push_back(name);
+    const std::pair<UnitKind, Unit> units[] = {{UnitKind::Row, rowCells(rowOf(cell))},
+                                               {UnitKind::Column, columnCells(columnOf(cell))},
+                                               {UnitKind::Block, blockCells(blockOf(cell))}};
+    int complete = 0;
+    for (const auto& [kind, unit] : units) complete += addsUpTo45(board, unit) ? 1 : 0;
+    int named = 0;
+    for (const auto& [kind, unit] : units) {
+      if (!addsUpTo45(board, unit)) continue;
+      said += named == 0 ? ", " : named + 1 == complete ? texts::kAnd : ", ";
+      said += texts::unitName(kind);
+      ++named;
     }
-    for (std::size_t k = 0; k < complete.size(); ++k) {
-      said += k == 0 ? ", " : k + 1 == complete.size() ? " und " : ", ";
-      said += complete[k];
-    }
-    if (!complete.empty()) said += complete.size() == 1 ? " ergibt 45" : " ergeben 45";
+    if (complete > 0) said += complete == 1 ? texts::kAddsUp : texts::kAddUp;
   }
   if (possibilities) {
-    const std::string digit = "die " + ui.chosenDigit.substr(0, 1);
+    const std::string digit = std::string(texts::kTheDigit) + ui.chosenDigit.substr(0, 1);
     if (outOfReach(board.background(cell))) {
-      said += ", " + digit + " ist hier ausgeschlossen";
+      said += ", " + digit + std::string(texts::kRuledOut);
     } else if (!board.locked(cell) && board.text(cell).empty()) {
-      said += ", " + digit + " kann hier stehen";
+      said += ", " + digit + std::string(texts::kCanGo);
     }
   }
   return said;
@@ -132,14 +133,6 @@ class StateSync {
   ChangeList* list_;
 };
 
-// The help grid's caption: the complete grid's digit, empty before there is one.
-std::string_view helpCaption(std::int32_t digit, std::string& spare) {
-  static constexpr std::string_view kDigits[] = {"", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-  if (digit >= 0 && digit <= 9) return kDigits[digit];
-  spare = std::to_string(digit);
-  return spare;
-}
-
 }  // namespace
 
 void MidEnd::sync(int id, ControlState& state, ChangeList* list) const {
@@ -156,13 +149,12 @@ void MidEnd::sync(int id, ControlState& state, ChangeList* list) const {
               cellDescription(board, ui, showsPossibilities(board), cell));
     sync.text(Property::Marks, state.marks, cellMarks(board, cell));
   } else if (c.kind == ControlKind::HelpLabel) {
-    std::string spare;
-    sync.text(Property::Text, state.text, helpCaption(form_.game().solution[c.index], spare));
+    sync.text(Property::Text, state.text, form_.lblZahl(c.index));
   } else if (c.kind == ControlKind::Option) {
     sync.flag(Property::Checked, state.checked,
               kLevels[static_cast<std::size_t>(c.index)].level == ui.level);
   } else if (id == ids::kLblFrei) {
-    sync.text(Property::Text, state.text, ui.freeCells);
+    sync.text(Property::Text, state.text, freeCellsCaption(ui.freeCells));
   } else if (id == ids::kTxtShow) {
     sync.text(Property::Text, state.text, ui.chosenDigit);
     sync.flag(Property::ReadOnly, state.readOnly, ui.busy);
@@ -192,7 +184,7 @@ ChangeList MidEnd::handOut(ChangeList list) {
     closeSplash();
     list.quit = true;
   }
-  if (requests.focus != kNoCell) list.focus = cellControl(requests.focus);
+  if (requests.focus != kNoControl) list.focus = requests.focus;
   list.resume = list.resume || requests.resume;
 
   for (int id = 0; id < kControlCount; ++id) {
@@ -365,10 +357,10 @@ ChangeList MidEnd::drop(int id) {
 
 ChangeList MidEnd::padKey(int id, int button) {
   menuItem_ = kNoControl;
-  if (button < 0 || button >= static_cast<int>(kDigitPad.size())) return handOut();
+  if (button < 0 || button >= static_cast<int>(texts::kDigitPad.size())) return handOut();
   // Unlike a typed entry, the box does not show the text yet: the hand-out puts it there.
-  const std::string_view text = button + 1 < static_cast<int>(kDigitPad.size())
-                                    ? kDigitPad[static_cast<std::size_t>(button)]
+  const std::string_view text = button + 1 < static_cast<int>(texts::kDigitPad.size())
+                                    ? texts::kDigitPad[static_cast<std::size_t>(button)]
                                     : std::string_view();
   if (const CellIndex cell = cellOfControl(id); cell >= 0) {
     form_.playerEditedCell(cell, text);

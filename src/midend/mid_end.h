@@ -26,14 +26,6 @@ namespace modifiers {
 inline constexpr unsigned kShift = 1, kControl = 2, kAlt = 4, kMeta = 8;
 }
 
-// The board as assistive technology meets it: a grid of nine rows of nine cells.
-inline constexpr std::string_view kBoardName = "Spielfeld";
-
-// The on-screen digits a touch screen shows beside the board, a group of their own.
-inline constexpr std::string_view kDigitPadName = "Ziffern";
-inline constexpr std::array<std::string_view, 10> kDigitPad = {"1", "2", "3", "4", "5",
-                                                               "6", "7", "8", "9", "Löschen"};
-
 class MidEnd {
  public:
   MidEnd(WindowPort& window, RandomSource& random, Clock& clock);
@@ -60,8 +52,8 @@ class MidEnd {
   ChangeList timer(int control);
   // Something of this program was dropped onto a control.
   ChangeList drop(int control);
-  // A button of the digit pad (its place in kDigitPad) while `control` has the focus: the box
-  // shows what typing that digit over its selected text leaves, "Löschen" what Delete leaves.
+  // A button of the digit pad (its place in texts::kDigitPad) while `control` has the focus: the
+  // box shows what typing that digit over its selected text leaves, "Löschen" what Delete leaves.
   ChangeList padKey(int control, int button);
   // The player tapped the splash window away (a front end that lets it lie over the board).
   ChangeList dismissSplash();

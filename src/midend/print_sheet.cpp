@@ -18,7 +18,7 @@ PrintSheet printSheet(const GameState& game, const InterfaceState& ui) {
   // The window's own caption for the level choice, and the chosen option's.
   sheet.level = std::string(control(controlNamed(WindowName::Main, "Label5")).caption) + ": " +
                 std::string(levelInfo(ui.level).caption);
-  sheet.counter = ui.freeCells;
+  sheet.counter = freeCellsCaption(ui.freeCells);
   return sheet;
 }
 

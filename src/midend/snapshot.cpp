@@ -1,5 +1,7 @@
 // The game as text: one "name value" line per field in a fixed order, a cell per line, texts with
-// every byte that could break a line (and '%') written as %XX.
+// every byte that could break a line (and '%') written as %XX. Everything else is written in the
+// core's own terms: the level by its row of the level table, grids in the one-line form, colours
+// by the names of their roles, the counter as its number.
 #include "midend/snapshot.h"
 
 #include <array>
@@ -9,30 +11,35 @@
 #include <vector>
 
 #include "board/color.h"
+#include "board/one_line.h"
 #include "generate/grid_check.h"
 #include "input/characters.h"
-#include "input/free_cells.h"
 #include "knobs/knobs.h"
 
 namespace kalmotre {
 
 namespace {
 
-constexpr std::string_view kHeader = "KALMOTRE-Spielstand 1";
-
-// The colours the game paints cells in; anything else did not come from a game.
-constexpr std::array kCellBackgrounds = {roles::kClue.background, roles::kOpenCell.background,
-                                         roles::kCompleteUnit,    roles::kReachableEmpty,
-                                         roles::kReachableFilled, roles::kOutOfReachEmpty,
-                                         roles::kOutOfReachFilled};
-constexpr std::array kCellForegrounds = {roles::kClue.text, roles::kOpenCell.text};
+// The second form: the first wrote levels, grids, colours and the counter in codes of its own,
+// and a text in it is refused (the page then starts afresh).
+constexpr std::string_view kHeader = "KALMOTRE-Spielstand 2";
 
 template <std::size_t N>
-bool oneOf(const std::array<Color, N>& colors, Color color) {
-  for (const Color c : colors) {
-    if (c == color) return true;
+std::string_view roleName(const std::array<roles::NamedColor, N>& named, Color color) {
+  for (const roles::NamedColor& n : named) {
+    if (n.color == color) return n.name;
   }
-  return false;
+  return "?";  // no colour a game paints: the text will not read back
+}
+
+// Only the colours the game paints cells in have a name; anything else did not come from a game.
+template <std::size_t N>
+std::optional<Color> roleColor(const std::array<roles::NamedColor, N>& named,
+                               std::string_view name) {
+  for (const roles::NamedColor& n : named) {
+    if (n.name == name) return n.color;
+  }
+  return std::nullopt;
 }
 
 void escape(std::string& out, std::string_view text) {
@@ -81,30 +88,13 @@ std::optional<int> number(std::string_view text, int low, int high) {
   return value;
 }
 
-std::optional<Color> color(std::string_view text) {
-  if (text.size() != 6) return std::nullopt;
-  std::uint32_t value = 0;
-  for (const char ch : text) {
-    const int digit = hexDigit(ch);
-    if (digit < 0) return std::nullopt;
-    value = value * 16 + static_cast<std::uint32_t>(digit);
-  }
-  return Color{value};
-}
-
+// A grid in the one-line form, exactly as oneLine() writes it.
 std::optional<Grid> grid(std::string_view text) {
   if (text.size() != kCells) return std::nullopt;
-  Grid digits{};
-  for (CellIndex i = 0; i < kCells; ++i) {
-    const char ch = text[static_cast<std::size_t>(i)];
-    if (ch < '0' || ch > '9') return std::nullopt;
-    digits[i] = ch - '0';
+  for (const char ch : text) {
+    if (ch != '.' && (ch < '1' || ch > '9')) return std::nullopt;
   }
-  return digits;
-}
-
-void writeGrid(std::string& out, const Grid& digits) {
-  for (CellIndex i = 0; i < kCells; ++i) out += static_cast<char>('0' + digits[i]);
+  return gridOf(digitsFromLine(text));
 }
 
 // The lines of the text, each split at its first blank into a name and a value.
@@ -140,25 +130,20 @@ class Lines {
 
 std::string writeSnapshot(const GameState& game, const InterfaceState& ui) {
   std::string out(kHeader);
-  out += "\nlevel ";
-  out += ui.level == Level::Leicht ? '0' : '1';
+  out += "\nlevel " + std::to_string(levelRow(ui.level));
   out += "\ndigit ";
   escape(out, ui.chosenDigit);
   out += ui.possibilitiesOn ? "\npossibilities 1" : "\npossibilities 0";
-  out += "\ncounter ";
-  escape(out, ui.freeCells);
+  out += "\ncounter " + std::to_string(ui.freeCells);
   out += "\nfocus " + std::to_string(ui.focus);
-  out += "\nsolution ";
-  writeGrid(out, game.solution);
-  out += "\ngivens ";
-  writeGrid(out, game.givens);
+  out += "\nsolution " + oneLine(game.solution);
+  out += "\ngivens " + oneLine(game.givens);
   for (CellIndex i = 0; i < kCells; ++i) {
-    char colors[16];
-    std::snprintf(colors, sizeof colors, "%06X %06X ",
-                  static_cast<unsigned>(game.board.background(i).bgr),
-                  static_cast<unsigned>(game.board.foreground(i).bgr));
     out += "\ncell ";
-    out += colors;
+    out += roleName(roles::kCellBackgrounds, game.board.background(i));
+    out += ' ';
+    out += roleName(roles::kCellTexts, game.board.foreground(i));
+    out += ' ';
     escape(out, game.board.text(i));
   }
   out += '\n';
@@ -183,24 +168,19 @@ bool readSnapshot(std::string_view text, GameState& game, InterfaceState& ui) {
     return false;
   }
 
-  const auto levelNumber = number(*level, 0, 1);
+  const auto levelNumber = number(*level, 0, static_cast<int>(kLevels.size()) - 1);
   const auto possibilitiesFlag = number(*possibilities, 0, 1);
   const auto focusCell = number(*focus, kNoCell, kCells - 1);
   const auto digitText = unescape(*digit);
-  const auto counterText = unescape(*counter);
+  const auto counterNumber = number(*counter, 0, kCells);
   const auto solutionGrid = grid(*solution);
   const auto givenGrid = grid(*givens);
-  if (!levelNumber || !possibilitiesFlag || !focusCell || !digitText || !counterText ||
+  if (!levelNumber || !possibilitiesFlag || !focusCell || !digitText || !counterNumber ||
       !solutionGrid || !givenGrid) {
     return false;
   }
-  // The digit box holds what it would keep of its own text; the counter counts within the board.
+  // The digit box holds what it would keep of its own text.
   if (firstCharacter(*digitText) != *digitText) return false;
-  const std::string_view prefix = kFreeCellsPrefix;
-  if (counterText->substr(0, prefix.size()) != prefix ||
-      !number(std::string_view(*counterText).substr(prefix.size()), 0, kCells)) {
-    return false;
-  }
   // Before the first puzzle there is neither a grid nor a clue; after it, the grid is complete
   // and every clue is its digit.
   bool noGrid = true;
@@ -214,14 +194,15 @@ bool readSnapshot(std::string_view text, GameState& game, InterfaceState& ui) {
   Board board;
   for (CellIndex i = 0; i < kCells; ++i) {
     const auto line = lines.next("cell");
-    if (!line || line->size() < 14 || (*line)[6] != ' ' || (*line)[13] != ' ') return false;
-    const auto background = color(line->substr(0, 6));
-    const auto foreground = color(line->substr(7, 6));
-    const auto cellText = unescape(line->substr(14));
+    if (!line) return false;
+    const std::size_t first = line->find(' ');
+    const std::size_t second = line->find(' ', first == std::string_view::npos ? 0 : first + 1);
+    if (second == std::string_view::npos) return false;
+    const auto background = roleColor(roles::kCellBackgrounds, line->substr(0, first));
+    const auto foreground =
+        roleColor(roles::kCellTexts, line->substr(first + 1, second - first - 1));
+    const auto cellText = unescape(line->substr(second + 1));
     if (!background || !foreground || !cellText) return false;
-    if (!oneOf(kCellBackgrounds, *background) || !oneOf(kCellForegrounds, *foreground)) {
-      return false;
-    }
     if (firstCharacters(*cellText, knobs::kCellTextLimit) != *cellText) return false;
     // A clue is locked and shows its digit; every other cell is open.
     const std::int32_t given = (*givenGrid)[i];
@@ -235,10 +216,10 @@ bool readSnapshot(std::string_view text, GameState& game, InterfaceState& ui) {
   game.board = board;  // the assignment keeps the game's listener and tells it nothing
   game.solution = *solutionGrid;
   game.givens = *givenGrid;
-  ui.level = *levelNumber == 0 ? Level::Leicht : Level::Schwer;
+  ui.level = kLevels[static_cast<std::size_t>(*levelNumber)].level;
   ui.chosenDigit = *digitText;
   ui.possibilitiesOn = *possibilitiesFlag == 1;
-  ui.freeCells = *counterText;
+  ui.freeCells = *counterNumber;
   ui.focus = *focusCell;
   ui.busy = false;
   ui.thinking = false;

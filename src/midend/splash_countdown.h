@@ -7,8 +7,6 @@
 
 namespace kalmotre {
 
-inline constexpr char kCountdownDesignText[] = "noch ~10 sec. dann geht's weiter";
-
 class SplashCountdown {
  public:
   struct Tick {

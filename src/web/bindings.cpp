@@ -133,6 +133,7 @@ EMSCRIPTEN_BINDINGS(kalmotre) {
   emscripten::function("digitPad", &digitPadJson);
   emscripten::function("phoneRegions", &phoneRegionsJson);
   emscripten::function("board", &boardJson);
+  emscripten::function("pageTexts", &pageTextsJson);
   emscripten::function("generationMicroseconds", &generationMicroseconds);
 }
 

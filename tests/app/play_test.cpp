@@ -20,6 +20,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #include "generate/grid_check.h"
 #include "generate/shuffle.h"
 #include "knobs/knobs.h"
+#include "midend/texts.h"
 
 namespace kalmotre {
 namespace {
@@ -286,7 +287,9 @@ TEST_F(Play, AFaultyGridIsReportedInOneModalBoxPerUnitAndThenPlayGoesOn) {
     QTimer::singleShot(0, window.get(), closeNext);
   };
   QTimer::singleShot(0, window.get(), closeNext);
-  for (const std::string& fault : gridFaults(faulty)) window->showMessage(fault);
+  for (const UnitFault& fault : gridFaults(faulty)) {
+    window->showMessage(texts::faultMessage(fault.kind, fault.index));
+  }
   EXPECT_EQ(shown, (QStringList{"Spalte 0 fehlerhaft!", "Spalte 1 fehlerhaft!"}));
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

@@ -5,6 +5,7 @@
 #include "generate/grid_check.h"
 #include "generate/shuffle.h"
 #include "knobs/knobs.h"
+#include "midend/texts.h"
 #include "support/boards.h"
 #include "support/fakes.h"
 
@@ -15,8 +16,12 @@ using test::drawFor;
 using test::gridRows;
 using test::kBaseRows;
 
+// The consistency check's messages, as the message box shows them.
 std::vector<std::string> checkMessages(const Grid& solution) {
-  return gridFaults(solution);
+  std::vector<std::string> messages;
+  for (const UnitFault& f : gridFaults(solution))
+    messages.push_back(texts::faultMessage(f.kind, f.index));
+  return messages;
 }
 
 Grid baseGrid() {

@@ -24,7 +24,7 @@ class MainFormTest : public testing::Test {
   std::string requested() {
     const Requests r = form.takeRequests();
     std::string said;
-    if (r.focus != kNoCell) said += "focus " + std::to_string(r.focus);
+    if (r.focus != kNoControl) said += "focus " + std::to_string(cellOfControl(r.focus));
     if (r.splash) said += said.empty() ? "splash" : " splash";
     if (r.quit) said += said.empty() ? "quit" : " quit";
     return said;

@@ -74,7 +74,7 @@ TEST_F(SnapshotTest, BringsBackEveryFieldAndNothingRuns) {
   EXPECT_EQ(other.focusedCell(), lastOpen);
   EXPECT_FALSE(other.ui().busy);
   const Requests asked = other.takeRequests();
-  EXPECT_TRUE(asked.focus == kNoCell && !asked.splash && !asked.resume) << "no handler ran";
+  EXPECT_TRUE(asked.focus == kNoControl && !asked.splash && !asked.resume) << "no handler ran";
   EXPECT_EQ(other.snapshot(), text);
 
   // The game goes on from there: a restart brings back the puzzle as it was handed out.
@@ -114,11 +114,20 @@ TEST_F(SnapshotTest, AnythingButASoundSnapshotChangesNothing) {
   std::string nul = good;
   nul[good.size() / 2] = '\0';
 
+  const std::string counter = "counter " + std::to_string(form.ui().freeCells);
+  // What the first release kept: its codes for the level, the grids, the colours and the counter.
+  std::string firstRelease =
+      "KALMOTRE-Spielstand 1\nlevel 1\ndigit X\npossibilities 0\ncounter Freie%20Felder:%2081\n"
+      "focus -1\nsolution " +
+      std::string(81, '0') + "\ngivens " + std::string(81, '0') + "\n";
+  for (CellIndex i = 0; i < kCells; ++i) firstRelease += "cell FFFFFF 000000 \n";
+
   const std::string bad[] = {
       "",
-      "KALMOTRE-Spielstand 1",
-      replaced(good, "Spielstand 1", "Spielstand 2"),
-      good + "cell FFFFFF 000000 \n",
+      "KALMOTRE-Spielstand 2",
+      firstRelease,
+      replaced(good, "Spielstand 2", "Spielstand 3"),
+      good + "cell clue clue \n",
       good + good,
       replaced(good, "level 0", "level 2"),
       replaced(good, "level 0", "level 00"),
@@ -130,19 +139,22 @@ TEST_F(SnapshotTest, AnythingButASoundSnapshotChangesNothing) {
       replaced(good, "digit 2", "digit %G2"),
       replaced(good, "digit 2", "digit %"),
       replaced(good, "digit 2", "digit %C0%80"),  // an overlong form of NUL
-      replaced(good, "counter Freie%20Felder:%20", "counter Freie%20Felder:%20-"),
-      replaced(good, "counter Freie%20Felder:%20", "counter Freie%20Felder:%20100"),
-      replaced(good, "counter Freie%20Felder:%20", "counter Freie%20Felder:%200"),
-      replaced(good, "counter Freie%20Felder:", "counter Feld:"),
+      replaced(good, counter, "counter -1"),
+      replaced(good, counter, "counter 82"),
+      replaced(good, counter, counter + "0"),
+      replaced(good, counter, "counter 0" + counter.substr(8)),
+      replaced(good, counter, "counter Freie%20Felder:%20" + counter.substr(8)),
       swapped,
       replaced(good, "givens ", "givens 0"),
-      clueLine("cell FFFFFF 000000 " + clue + "0"),  // a clue that is not its digit
-      clueLine("cell FFFFFF 000000 "),
-      clueLine("cell 123456 000000 " + clue),  // colours the game never paints
-      clueLine("cell FFFFFF 00FF00 " + clue),
-      clueLine("cell ffffff 000000 " + clue),
-      clueLine("cell FFFFFF 00000 " + clue),
-      clueLine("cell FFFFFF 000000"),
+      replaced(good, "givens ", "givens 0" + std::string(80, '0') + "\nx "),
+      clueLine("cell clue clue " + clue + "0"),  // a clue that is not its digit
+      clueLine("cell clue clue "),
+      clueLine("cell yellow clue " + clue),  // colours by no role's name
+      clueLine("cell clue complete " + clue),
+      clueLine("cell Clue clue " + clue),
+      clueLine("cell FFFFFF 000000 " + clue),
+      clueLine("cell clue clue"),
+      clueLine("cell clue"),
       replaced(good, std::string(64, 'z'), std::string(63, 'z') + "%C3"),  // a cut character
       replaced(good, std::string(64, 'z'), std::string(65, 'z')),
       replaced(good, "\ncell", "\nzelle"),

@@ -29,7 +29,7 @@ inline void handOutPuzzle(MainForm& form, std::string_view rows) {
   form.mutableUi().busy = true;
   GameState& game = form.mutableGame();
   loadBoard(game.board, rows);
-  form.mutableUi().freeCells = freeCellsCaption(presentPuzzle(game.board));
+  form.mutableUi().freeCells = presentPuzzle(game.board);
   recordGivens(game);
   form.mutableUi().busy = false;
 }
