@@ -44,20 +44,20 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "kalmotre_solve_bench: cannot read %s\n", argv[k]);
       return 1;
     }
-    std::vector<Digits> puzzles;
+    std::vector<Grid> puzzles;
     for (std::string line; std::getline(file, line);) {
       if (isPuzzle(line)) puzzles.push_back(digitsFromLine(line.substr(0, kCells)));
     }
     if (puzzles.empty()) continue;
     // The whole file once, as kalmotre-gen runs it.
     long counts[3] = {0, 0, 0};
-    Digits solution{};
+    Grid solution{};
     const Clock::time_point start = Clock::now();
-    for (const Digits& puzzle : puzzles) ++counts[countSolutions(puzzle, 2, &solution)];
+    for (const Grid& puzzle : puzzles) ++counts[countSolutions(puzzle, 2, &solution)];
     const double total = microseconds(Clock::now() - start);
     // Then every line on its own, best of three.
     double slowest = 0;
-    for (const Digits& puzzle : puzzles) {
+    for (const Grid& puzzle : puzzles) {
       double best = 1e300;
       for (int run = 0; run < 3; ++run) {
         const Clock::time_point t0 = Clock::now();

@@ -14,37 +14,23 @@ std::string oneLine(const Board& board) {
   return line;
 }
 
-namespace {
-
-template <typename Cells>
-std::string digitLine(const Cells& cells) {
+std::string oneLine(const Grid& grid) {
   std::string line;
   for (int row = 0; row < 9; ++row) {
     for (int column = 0; column < 9; ++column) {
-      const int digit = cells[static_cast<std::size_t>(cellAt(row, column))];
+      const int digit = grid[cellAt(row, column)];
       line += digit >= 1 && digit <= 9 ? static_cast<char>('0' + digit) : '.';
     }
   }
   return line;
 }
 
-}  // namespace
-
-std::string oneLine(const Grid& grid) {
-  return digitLine(grid);
-}
-
-std::string oneLine(const Digits& digits) {
-  return digitLine(digits);
-}
-
-Digits digitsFromLine(std::string_view line) {
-  Digits digits{};
+Grid digitsFromLine(std::string_view line) {
+  Grid digits{};
   for (std::size_t k = 0; k < line.size() && k < kCells; ++k) {
     const char c = line[k];
     const CellIndex cell = cellAt(static_cast<int>(k) / 9, static_cast<int>(k) % 9);
-    digits[static_cast<std::size_t>(cell)] =
-        c >= '1' && c <= '9' ? static_cast<std::int8_t>(c - '0') : 0;
+    digits[cell] = c >= '1' && c <= '9' ? static_cast<std::int8_t>(c - '0') : 0;
   }
   return digits;
 }

@@ -13,8 +13,7 @@ namespace kalmotre {
 std::string oneLine(const Board& board);
 // Each cell's digit, '.' for 0 (or anything but 1..9).
 std::string oneLine(const Grid& grid);
-std::string oneLine(const Digits& digits);
 // The line back as digits, 0 for anything but '1'..'9'; a short line leaves the rest 0.
-Digits digitsFromLine(std::string_view line);
+Grid digitsFromLine(std::string_view line);
 
 }  // namespace kalmotre

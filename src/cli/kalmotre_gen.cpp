@@ -77,7 +77,7 @@ int replay(const cli::GenOptions& options) {
   std::string text;
   try {
     const Grid solution = shuffledGrid(random);
-    const Digits puzzle = carvePuzzle(solution, digitsOf(solution), options.level, random);
+    const Grid puzzle = carvePuzzle(solution, solution, options.level, random);
     // The clue record is the puzzle as handed out.
     text = "puzzle " + oneLine(puzzle) + "\nsolution " + oneLine(solution) + "\ngivens " +
            oneLine(puzzle) + "\ndraws " + std::to_string(random.drawCount()) + "\n";
@@ -96,7 +96,7 @@ int replay(const cli::GenOptions& options) {
 // whichever thread makes it.
 struct Made {
   Grid solution;
-  Digits puzzle;
+  Grid puzzle;
 };
 
 // One thread's own random source: nothing is shared between the makers of a run.
@@ -106,7 +106,7 @@ class PuzzleMaker {
   Made make(std::uint64_t seed) {
     random_.seedBits(seed);
     Made made{shuffledGrid(random_), {}};
-    made.puzzle = carvePuzzle(made.solution, digitsOf(made.solution), level_, random_);
+    made.puzzle = carvePuzzle(made.solution, made.solution, level_, random_);
     return made;
   }
 

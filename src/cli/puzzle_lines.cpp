@@ -24,7 +24,7 @@ bool leftOut(char c) {
 }
 
 // The first unit, in the order rows, columns, blocks, that holds a digit twice.
-std::string repeatedDigit(const Digits& digits) {
+std::string repeatedDigit(const Grid& digits) {
   const std::pair<const char*, Unit (*)(int)> kinds[] = {
       {"row", rowCells}, {"column", columnCells}, {"block", blockCells}};
   for (const auto& [kind, cellsOf] : kinds) {
@@ -114,7 +114,7 @@ void judgeLine(long number, const std::string& line, bool tooLong, Judging judgi
     say(block, true, where + puzzle.fault + "\n");
     return;
   }
-  Digits solution{};
+  Grid solution{};
   const int solutions = countSolutions(puzzle.digits, 2, &solution);
   if (judging == Judging::CountSolutions) {
     say(block, false, std::to_string(solutions) + "\n");

@@ -21,7 +21,7 @@ struct PuzzleLine {
   // A comment (a line that begins with '#', as the public puzzle collections have them) or
   // nothing but what is left out (a frame's line): skipped without a word.
   bool empty = false;
-  Digits digits{};
+  Grid digits{};
   std::string fault;
 };
 PuzzleLine readPuzzleLine(std::string_view line);

@@ -28,7 +28,7 @@ bool isDigitLine(std::string_view line) {
 
 bool isValidGridLine(std::string_view line) {
   if (!isDigitLine(line)) return false;
-  return isValidGrid(gridOf(digitsFromLine(line)));
+  return isValidGrid(digitsFromLine(line));
 }
 
 }  // namespace
@@ -42,9 +42,9 @@ std::string verifyPuzzle(std::string_view puzzle, std::string_view solution) {
       return "the clue at " + placeName(position) + " disagrees with the solution";
     }
   }
-  const Digits clues = digitsFromLine(puzzle);
-  const Digits grid = digitsFromLine(solution);
-  Digits found{};
+  const Grid clues = digitsFromLine(puzzle);
+  const Grid grid = digitsFromLine(solution);
+  Grid found{};
   const int solutions = countSolutions(clues, 2, &found);
   if (solutions != 1) return "the puzzle has " + std::to_string(solutions) + " solutions";
   if (found != grid) return "the puzzle's only solution is another grid";

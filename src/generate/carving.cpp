@@ -7,8 +7,8 @@
 
 namespace kalmotre {
 
-Digits carvePuzzle(const Grid& solution, const Digits& start, Level level, RandomSource& random,
-                   CarvingEngine engine) {
+Grid carvePuzzle(const Grid& solution, const Grid& start, Level level, RandomSource& random,
+                 CarvingEngine engine) {
   const LevelInfo& info = levelInfo(level);
   if (engine == CarvingEngine::kFast && FastTrials::applies(solution, start)) {
     FastTrials trials(solution);

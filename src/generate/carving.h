@@ -15,7 +15,7 @@ enum class CarvingEngine { kLiteral, kFast };
 // (the complete grid of `solution`, as generation leaves it), drawing from an already seeded
 // source. Returns the carved board. The fast engine needs `start` to be the valid complete grid
 // of `solution`; for any other board the literal one carves.
-Digits carvePuzzle(const Grid& solution, const Digits& start, Level level, RandomSource& random,
-                   CarvingEngine engine = CarvingEngine::kFast);
+Grid carvePuzzle(const Grid& solution, const Grid& start, Level level, RandomSource& random,
+                 CarvingEngine engine = CarvingEngine::kFast);
 
 }  // namespace kalmotre

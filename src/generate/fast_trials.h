@@ -26,18 +26,18 @@ class FastTrials {
  public:
   // The complete grid, every cell filled; it must be valid (see applies()).
   explicit FastTrials(const Grid& solution)
-      : solution_(solution), cells_(digitsOf(solution)), grid_(cells_), board_(grid_) {}
+      : solution_(solution), cells_(solution), grid_(cells_), board_(grid_) {}
 
   // Whether the shortcuts hold for carving `start`: it must be the complete grid of `solution`,
   // and that grid valid.
-  static bool applies(const Grid& solution, const Digits& start) {
+  static bool applies(const Grid& solution, const Grid& start) {
     for (CellIndex i = 0; i < kCells; ++i) {
       if (start[static_cast<std::size_t>(i)] != solution[i]) return false;
     }
     return isValidGrid(solution);
   }
 
-  const Digits& cells() const { return cells_; }
+  const Grid& cells() const { return cells_; }
   bool isEmpty(CellIndex cell) const { return cells_[static_cast<std::size_t>(cell)] == 0; }
 
   // On a board that agrees with a valid grid a unit shows each digit at most once, so it shows
@@ -131,7 +131,7 @@ class FastTrials {
   static constexpr int kTrialCycles = knobs::kTrialCycles;
 
   const Grid& solution_;
-  Digits cells_;
+  Grid cells_;
   const GridTrialSolver::GridBits grid_;
   GridTrialSolver board_;  // the board as carved so far
   // Per row, column and block the digits the carved board shows.

@@ -13,9 +13,9 @@ class LiteralTrials {
  public:
   // `start` is the board when carving begins; `solution` names each cell's digit for the
   // cross-hatch test.
-  LiteralTrials(const Grid& solution, const Digits& start) : solution_(solution), cells_(start) {}
+  LiteralTrials(const Grid& solution, const Grid& start) : solution_(solution), cells_(start) {}
 
-  const Digits& cells() const { return cells_; }
+  const Grid& cells() const { return cells_; }
   bool isEmpty(CellIndex cell) const { return at(cell) == 0; }
 
   bool isFilledAndForced(CellIndex cell) const {
@@ -64,7 +64,7 @@ class LiteralTrials {
   }
 
   const Grid& solution_;
-  Digits cells_;
+  Grid cells_;
 };
 
 }  // namespace kalmotre

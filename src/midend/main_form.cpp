@@ -89,7 +89,7 @@ void MainForm::resume() {
   resumePending_ = false;
   {
     const BusyScope busy(ui_);
-    const Digits carved = carvePuzzle(game_.solution, boardDigits(), ui_.level, random_);
+    const Grid carved = carvePuzzle(game_.solution, boardDigits(), ui_.level, random_);
     for (CellIndex i = 0; i < kCells; ++i) {
       if (carved[static_cast<std::size_t>(i)] == 0) game_.board.setText(i, "");
     }
@@ -225,8 +225,8 @@ void MainForm::updateFreeCount() {
   ui_.freeCells = countFreeCells(game_.board);
 }
 
-Digits MainForm::boardDigits() const {
-  Digits digits{};
+Grid MainForm::boardDigits() const {
+  Grid digits{};
   for (CellIndex i = 0; i < kCells; ++i) {
     const int digit = game_.board.isEmptyText(i) ? 0 : digitClassOf(game_.board.value(i));
     assert(digit >= 0 && "generation keeps every cell empty or a single digit");

@@ -90,7 +90,7 @@ class MainForm final : private CellChangeListener {
   void setShowText(std::string_view text);
   void updateFreeCount();
   // The board as the carving reads it when it starts.
-  Digits boardDigits() const;
+  Grid boardDigits() const;
   // Ends a command that ran with `busy` set: a quit asked for meanwhile is asked for now.
   void finishCommand();
 

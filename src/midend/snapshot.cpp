@@ -94,7 +94,7 @@ std::optional<Grid> grid(std::string_view text) {
   for (const char ch : text) {
     if (ch != '.' && (ch < '1' || ch > '9')) return std::nullopt;
   }
-  return gridOf(digitsFromLine(text));
+  return digitsFromLine(text);
 }
 
 // The lines of the text, each split at its first blank into a name and a value.

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "board/board.h"
+#include "board/grid.h"
 #include "solve/cell_mask.h"
 
 namespace kalmotre {
@@ -16,15 +17,14 @@ namespace kalmotre {
 // whose text is empty are ever written.
 struct SolverBoard {
   static constexpr std::int8_t kOtherValue = -1;
-  std::array<std::int8_t, kCells> digit{};
+  Grid digit{};
   CellMask emptyText;
 
   // A board of empty cells and single digits, 0 for an empty cell.
-  template <typename Digits>
-  static SolverBoard fromDigits(const Digits& digits) {
+  static SolverBoard fromDigits(const Grid& digits) {
     SolverBoard b;
+    b.digit = digits;
     for (CellIndex i = 0; i < kCells; ++i) {
-      b.digit[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(digits[i]);
       if (digits[i] == 0) b.emptyText.set(i);
     }
     return b;

@@ -230,7 +230,7 @@ bool chooseCell(const Position& p, int& band, int& bit) {
 
 class Search {
  public:
-  Search(int limit, Digits* first) : limit_(limit), first_(first) {}
+  Search(int limit, Grid* first) : limit_(limit), first_(first) {}
 
   // Depth first; `p` is used up.
   void run(Position& p) {
@@ -256,7 +256,7 @@ class Search {
   int found() const { return found_; }
 
  private:
-  static void write(const Position& p, Digits& digits) {
+  static void write(const Position& p, Grid& digits) {
     for (CellIndex i = 0; i < kCells; ++i) {
       const int row = rowOf(i);
       const Word cell = 1u << (9 * (row % 3) + columnOf(i));
@@ -267,13 +267,13 @@ class Search {
   }
 
   int limit_;
-  Digits* first_;
+  Grid* first_;
   int found_ = 0;
 };
 
 }  // namespace
 
-int countSolutions(const Digits& board, int limit, Digits* first) {
+int countSolutions(const Grid& board, int limit, Grid* first) {
   assert(limit >= 1 && "count at least one solution");
   Position p;
   for (Places& places : p.digit) places.fill(kBand);

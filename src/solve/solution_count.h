@@ -10,6 +10,6 @@ namespace kalmotre {
 // Solutions of the board (0 for an empty cell, 1..9 for a clue), counted up to `limit`; the first
 // one found is written to `first` when it is not null. A board with a value outside 0..9 or two
 // equal digits in a unit already has none.
-int countSolutions(const Digits& board, int limit, Digits* first = nullptr);
+int countSolutions(const Grid& board, int limit, Grid* first = nullptr);
 
 }  // namespace kalmotre

@@ -131,7 +131,7 @@ UnitBits<Pair> gatherUnits(const std::array<Pair, kPairs>& cells) {
 
 }  // namespace
 
-GridTrialSolver::GridBits::GridBits(const Digits& complete) {
+GridTrialSolver::GridBits::GridBits(const Grid& complete) {
   for (CellIndex c = 0; c < kCells; ++c) {
     digitBits[slotOf(c)] |= std::uint64_t{1}
                             << (complete[static_cast<std::size_t>(c)] + trialPlaceOf(c).shift);

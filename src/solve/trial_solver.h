@@ -52,8 +52,8 @@ class GridTrialSolver {
 
   // The grid's digits in the solver's layout, shared by the carved board and its trials.
   struct GridBits {
-    explicit GridBits(const Digits& complete);  // a complete valid grid
-    alignas(16) Words digitBits{};              // per lane the bit of the cell's digit
+    explicit GridBits(const Grid& complete);  // a complete valid grid
+    alignas(16) Words digitBits{};            // per lane the bit of the cell's digit
   };
 
   // The complete grid, every cell filled. `grid` must outlive the solver and its copies.

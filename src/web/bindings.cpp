@@ -110,7 +110,7 @@ double generationMicroseconds(int option, int count) {
   for (int k = 0; k < count; ++k) {
     random.seed(1.0 + k);
     const Grid solution = shuffledGrid(random);
-    const Digits puzzle = carvePuzzle(solution, digitsOf(solution), level, random);
+    const Grid puzzle = carvePuzzle(solution, solution, level, random);
     open += puzzle[0] == 0;
   }
   const double elapsed = emscripten_get_now() - start;

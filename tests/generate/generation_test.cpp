@@ -43,13 +43,13 @@ long long expectedDraws(const std::vector<double>& drawn, const LevelInfo& level
 
 struct Generated {
   Grid solution;
-  Digits puzzle;
+  Grid puzzle;
 };
 
 // The pure steps from an already seeded source, as kalmotre-gen runs them.
 Generated generate(RandomSource& random, Level level, CarvingEngine engine) {
   Generated g{shuffledGrid(random), {}};
-  g.puzzle = carvePuzzle(g.solution, digitsOf(g.solution), level, random, engine);
+  g.puzzle = carvePuzzle(g.solution, g.solution, level, random, engine);
   return g;
 }
 
@@ -212,7 +212,7 @@ TEST(GenerationEngines, AgreeOnABoardThatIsNotTheCompleteGrid) {
     EngineRandomSource random;
     random.seed(seed + 0.5);
     const Grid solution = shuffledGrid(random);
-    Digits start = digitsOf(solution);
+    Grid start = solution;
     const CellIndex cell = (seed * 29) % kCells;
     start[static_cast<std::size_t>(cell)] =
         seed % 3 == 0 ? 0 : static_cast<std::int8_t>(seed % 9 + 1);
@@ -259,7 +259,7 @@ TEST(Generation, ThousandsOfPuzzlesAreUniqueSolvableAndRestartable) {
                                       << test::boardLine(game.board));
 
       ASSERT_EQ(random.drawCount() - before, expectedDraws(random.drawn, level));
-      const Digits puzzle = digitsFromLine(test::boardLine(game.board));
+      const Grid puzzle = digitsFromLine(test::boardLine(game.board));
       for (CellIndex i = 0; i < kCells; ++i) {
         const int clue = puzzle[static_cast<std::size_t>(i)];
         ASSERT_TRUE(clue == 0 || clue == game.solution[i]) << "clue " << i;
@@ -267,9 +267,9 @@ TEST(Generation, ThousandsOfPuzzlesAreUniqueSolvableAndRestartable) {
         ASSERT_EQ(game.givens[i], clue) << "the clue record is the puzzle handed out";
       }
 
-      Digits only{};
+      Grid only{};
       ASSERT_EQ(countSolutions(puzzle, 2, &only), 1);
-      ASSERT_EQ(only, digitsOf(game.solution));
+      ASSERT_EQ(only, game.solution);
 
       Board solved = game.board;
       ASSERT_TRUE(solvePuzzle(solved, knobs::kTrialCycles));

@@ -11,7 +11,7 @@ namespace kalmotre::test {
 
 class Backtracking {
  public:
-  Backtracking(int limit, Digits* first) : limit_(limit), first_(first) {}
+  Backtracking(int limit, Grid* first) : limit_(limit), first_(first) {}
 
   // Places a clue; false when a unit already holds its digit.
   bool place(CellIndex cell, int d) {
@@ -63,14 +63,14 @@ class Backtracking {
     blocks_[blockOf(cell)] &= keep;
   }
 
-  Digits digits_{};
+  Grid digits_{};
   std::array<std::uint16_t, 9> rows_{}, columns_{}, blocks_{};
   int found_ = 0;
   int limit_;
-  Digits* first_;
+  Grid* first_;
 };
 
-inline int backtrackingCount(const Digits& board, int limit, Digits* first) {
+inline int backtrackingCount(const Grid& board, int limit, Grid* first) {
   Backtracking search(limit, first);
   for (CellIndex cell = 0; cell < kCells; ++cell) {
     const int d = board[static_cast<std::size_t>(cell)];

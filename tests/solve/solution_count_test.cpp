@@ -41,20 +41,20 @@ std::vector<Recorded> recordedPuzzles() {
 TEST(SolutionCount, EveryEngineAgreesWithTheRecordedPuzzles) {
   const std::vector<Recorded> puzzles = recordedPuzzles();
   ASSERT_GE(puzzles.size(), 50u) << "tests/data/solutions.txt";
-  using Engine = int (*)(const Digits&, int, Digits*);
+  using Engine = int (*)(const Grid&, int, Grid*);
   const std::pair<const char*, Engine> engines[] = {{"the game's", countSolutions},
                                                     {"backtracking", test::backtrackingCount}};
-  Digits repeated = digitsFromLine("11");
-  Digits outOfRange{};
+  Grid repeated = digitsFromLine("11");
+  Grid outOfRange{};
   outOfRange[40] = 12;
   for (const auto& [name, count] : engines) {
     EXPECT_EQ(count(repeated, 2, nullptr), 0) << name;
     EXPECT_EQ(count(outOfRange, 2, nullptr), 0) << name;
     for (const Recorded& r : puzzles) {
       if (r.slow && count == test::backtrackingCount) continue;
-      const Digits board = digitsFromLine(r.puzzle);
+      const Grid board = digitsFromLine(r.puzzle);
       for (const int limit : {1, 2}) {
-        Digits first{};
+        Grid first{};
         EXPECT_EQ(count(board, limit, &first), std::min(r.solutions, limit))
             << name << ", limit " << limit << ": " << r.puzzle;
         if (r.solutions == 1) {

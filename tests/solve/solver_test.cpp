@@ -34,7 +34,7 @@ Generated generated(double seed) {
   EngineRandomSource random;
   random.seed(seed);
   Generated g{shuffledGrid(random), {}};
-  g.puzzle = oneLine(carvePuzzle(g.solution, digitsOf(g.solution), Level::Schwer, random));
+  g.puzzle = oneLine(carvePuzzle(g.solution, g.solution, Level::Schwer, random));
   return g;
 }
 
@@ -190,7 +190,7 @@ TEST(Solver, MatchesTheStepByStepSolverOnBoardsOfEveryKind) {
     }
     // The carving's grid-board solver, with and without SSE2, on the generated puzzle with more
     // clues blanked: a board that still agrees with its grid.
-    const GridTrialSolver::GridBits grid(digitsOf(made.solution));
+    const GridTrialSolver::GridBits grid(made.solution);
     const SolverBoard carved = solverBoardOf(boardOf(rows));
     GridTrialSolver start(grid);
     for (CellIndex i = 0; i < kCells; ++i) {
