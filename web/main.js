@@ -202,8 +202,7 @@ class Page {
     this.client = client;
     this.buildWindow("main", client, menu);
     // Every key goes to the core, named as the browser names it; what the core takes goes no
-    // further.
-    // A key's release goes only where the core asked for it with the key.
+    // further. A key's release goes only where the core asked for it with the key.
     for (const type of ["keydown", "keyup"]) {
       document.addEventListener(type, (event) => {
         if (type === "keyup" && !this.keyUpWanted) return;
