@@ -54,29 +54,11 @@ constexpr std::array kPlaces = {
 }  // namespace
 
 std::string_view regionName(Region region) {
-  switch (region) {
-    case Region::None:
-      return "";
-    case Region::Menu:
-      return "menu";
-    case Region::Commands:
-      return "commands";
-    case Region::Level:
-      return "level";
-    case Region::Board:
-      return "board";
-    case Region::Thinking:
-      return "thinking";
-    case Region::Counter:
-      return "counter";
-    case Region::Help:
-      return "help";
-    case Region::Pad:
-      return "pad";
-    case Region::Splash:
-      return "splash";
-  }
-  return "";
+  // One name per region, in the enumeration's order.
+  constexpr std::string_view kNames[] = {"",         "menu",    "commands", "level", "board",
+                                         "thinking", "counter", "help",     "pad",   "splash"};
+  static_assert(std::size(kNames) == static_cast<std::size_t>(Region::Splash) + 1);
+  return kNames[static_cast<std::size_t>(region)];
 }
 
 PhonePlace phonePlace(int id) {

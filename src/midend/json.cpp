@@ -51,74 +51,22 @@ void flag(std::string& out, std::string_view name, bool on) {
   out += on ? "true" : "false";
 }
 
-std::string_view kindName(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Window:
-      return "window";
-    case ControlKind::MenuItem:
-      return "menuItem";
-    case ControlKind::Frame:
-      return "frame";
-    case ControlKind::Label:
-      return "label";
-    case ControlKind::TextBox:
-      return "textBox";
-    case ControlKind::Button:
-      return "button";
-    case ControlKind::Option:
-      return "option";
-    case ControlKind::Cell:
-      return "cell";
-    case ControlKind::HelpLabel:
-      return "helpLabel";
-    case ControlKind::Shape:
-      return "shape";
-    case ControlKind::Image:
-      return "image";
-    case ControlKind::Timer:
-      return "timer";
-  }
-  return "label";
-}
+// The names a front end knows the enumerators by, in their order: each array holds one name per
+// enumerator, as the assertions check against the last one.
+constexpr std::string_view kKindNames[] = {"window",    "menuItem", "frame",  "label",
+                                           "textBox",   "button",   "option", "cell",
+                                           "helpLabel", "shape",    "image",  "timer"};
+static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::Timer) + 1);
+constexpr std::string_view kAlignNames[] = {"topLeft", "left", "center", "right"};
+static_assert(std::size(kAlignNames) == static_cast<std::size_t>(Align::Right) + 1);
+constexpr std::string_view kPropertyNames[] = {
+    "text",    "background", "foreground",  "readOnly",    "visible",
+    "checked", "running",    "description", "highlighted", "marks"};
+static_assert(std::size(kPropertyNames) == static_cast<std::size_t>(Property::Marks) + 1);
 
-std::string_view alignName(Align align) {
-  switch (align) {
-    case Align::TopLeft:
-      return "topLeft";
-    case Align::Left:
-      return "left";
-    case Align::Center:
-      return "center";
-    case Align::Right:
-      return "right";
-  }
-  return "topLeft";
-}
-
-std::string_view propertyName(Property property) {
-  switch (property) {
-    case Property::Text:
-      return "text";
-    case Property::Background:
-      return "background";
-    case Property::Foreground:
-      return "foreground";
-    case Property::ReadOnly:
-      return "readOnly";
-    case Property::Visible:
-      return "visible";
-    case Property::Checked:
-      return "checked";
-    case Property::Running:
-      return "running";
-    case Property::Description:
-      return "description";
-    case Property::Highlighted:
-      return "highlighted";
-    case Property::Marks:
-      return "marks";
-  }
-  return "text";
+template <typename Enum, std::size_t N>
+std::string_view nameOf(const std::string_view (&names)[N], Enum value) {
+  return names[static_cast<std::size_t>(value)];
 }
 
 bool isTextProperty(Property property) {
@@ -196,7 +144,7 @@ std::string controlTableJson() {
     field(out, "name", c.name);
     field(out, "objectName", objectName(id));
     field(out, "index", c.index);
-    field(out, "kind", kindName(c.kind));
+    field(out, "kind", nameOf(kKindNames, c.kind));
     field(out, "window", c.window == WindowName::Main ? "main" : "splash");
     field(out, "container", c.container);
     field(out, "rect");
@@ -215,7 +163,7 @@ std::string controlTableJson() {
     field(out, "accessibleName", accessibleName(id));
     field(out, "accessibleDescription", c.accessibleDescription);
     field(out, "tabIndex", c.tabIndex);
-    field(out, "align", alignName(c.align));
+    field(out, "align", nameOf(kAlignNames, c.align));
     flag(out, "hidden", c.hidden);
     flag(out, "rightPanel", c.rightPanel);
     flag(out, "sizedToText", c.sizedToText);
@@ -243,7 +191,7 @@ std::string changeListJson(const ChangeList& list) {
     if (!first) out += ',';
     first = false;
     out += '[' + std::to_string(change.control) + ',';
-    quote(out, propertyName(change.property));
+    quote(out, nameOf(kPropertyNames, change.property));
     out += ',';
     if (isTextProperty(change.property)) {
       quote(out, change.text);
