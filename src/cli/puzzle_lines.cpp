@@ -101,17 +101,18 @@ void say(Block& block, bool fault, std::string text) {
 }
 
 void judgeLine(long number, const std::string& line, bool tooLong, Judging judging, Block& block) {
-  const std::string where = "line " + std::to_string(number) + ": ";
+  // Only a line that gets a message needs its number written out.
+  const auto where = [number] { return "line " + std::to_string(number) + ": "; };
   if (tooLong) {
     say(block, true,
-        where + "longer than " + std::to_string(kPuzzleLineLimit) +
+        where() + "longer than " + std::to_string(kPuzzleLineLimit) +
             " characters, not read: " + excerpt(line, kExcerpt) + "\n");
     return;
   }
   const PuzzleLine puzzle = readPuzzleLine(line);
   if (puzzle.empty) return;
   if (!puzzle.fault.empty()) {
-    say(block, true, where + puzzle.fault + "\n");
+    say(block, true, where() + puzzle.fault + "\n");
     return;
   }
   Grid solution{};
@@ -121,7 +122,7 @@ void judgeLine(long number, const std::string& line, bool tooLong, Judging judgi
   } else if (solutions == 1) {
     say(block, false, oneLine(solution) + "\n");
   } else {
-    say(block, true, where + (solutions == 0 ? "no solution" : "more than one solution") + "\n");
+    say(block, true, where() + (solutions == 0 ? "no solution" : "more than one solution") + "\n");
   }
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "input/validation.h"
 #include "midend/texts.h"
@@ -38,16 +39,15 @@ std::string cellDescription(const Board& board, const InterfaceState& ui, bool p
     const std::pair<UnitKind, Unit> units[] = {{UnitKind::Row, rowCells(rowOf(cell))},
                                                {UnitKind::Column, columnCells(columnOf(cell))},
                                                {UnitKind::Block, blockCells(blockOf(cell))}};
-    int complete = 0;
-    for (const auto& [kind, unit] : units) complete += addsUpTo45(board, unit) ? 1 : 0;
-    int named = 0;
+    std::vector<UnitKind> complete;
     for (const auto& [kind, unit] : units) {
-      if (!addsUpTo45(board, unit)) continue;
-      said += named == 0 ? ", " : named + 1 == complete ? texts::kAnd : ", ";
-      said += texts::unitName(kind);
-      ++named;
+      if (addsUpTo45(board, unit)) complete.push_back(kind);
     }
-    if (complete > 0) said += complete == 1 ? texts::kAddsUp : texts::kAddUp;
+    for (std::size_t k = 0; k < complete.size(); ++k) {
+      said += k == 0 ? ", " : k + 1 == complete.size() ? texts::kAnd : ", ";
+      said += texts::unitName(complete[k]);
+    }
+    if (!complete.empty()) said += complete.size() == 1 ? texts::kAddsUp : texts::kAddUp;
   }
   if (possibilities) {
     const std::string digit = std::string(texts::kTheDigit) + ui.chosenDigit.substr(0, 1);
@@ -135,7 +135,7 @@ class StateSync {
 
 }  // namespace
 
-void MidEnd::sync(int id, ControlState& state, ChangeList* list) const {
+void MidEnd::sync(int id, ControlState& state, ChangeList* list, bool possibilities) const {
   const Control& c = control(id);
   const Board& board = form_.game().board;
   const InterfaceState& ui = form_.ui();
@@ -146,7 +146,7 @@ void MidEnd::sync(int id, ControlState& state, ChangeList* list) const {
     sync.color(Property::Foreground, state.foreground, board.foreground(cell));
     sync.flag(Property::ReadOnly, state.readOnly, board.locked(cell) || ui.busy);
     sync.text(Property::Description, state.description,
-              cellDescription(board, ui, showsPossibilities(board), cell));
+              cellDescription(board, ui, possibilities, cell));
     sync.text(Property::Marks, state.marks, cellMarks(board, cell));
   } else if (c.kind == ControlKind::HelpLabel) {
     sync.text(Property::Text, state.text, form_.lblZahl(c.index));
@@ -173,7 +173,7 @@ void MidEnd::sync(int id, ControlState& state, ChangeList* list) const {
 
 ControlState MidEnd::stateOf(int id) const {
   ControlState state = shown_[static_cast<std::size_t>(id)];
-  sync(id, state, nullptr);
+  sync(id, state, nullptr, showsPossibilities(form_.game().board));
   return state;
 }
 
@@ -187,10 +187,12 @@ ChangeList MidEnd::handOut(ChangeList list) {
   if (requests.focus != kNoControl) list.focus = requests.focus;
   list.resume = list.resume || requests.resume;
 
+  // Whether the board shows the possibilities is the same for every cell: asked once.
+  const bool possibilities = showsPossibilities(form_.game().board);
   for (int id = 0; id < kControlCount; ++id) {
     ControlState& shown = shown_[static_cast<std::size_t>(id)];
     const bool wasVisible = shown.visible;
-    sync(id, shown, &list);
+    sync(id, shown, &list, possibilities);
     // A window shown again is built afresh: its controls show their design state.
     if (control(id).kind == ControlKind::Window && shown.visible && !wasVisible) {
       for (int child = id + 1; child < kControlCount && control(child).window == control(id).window;

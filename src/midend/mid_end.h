@@ -80,7 +80,8 @@ class MidEnd {
  private:
   ChangeList handOut(ChangeList list = {});
   // Brings `state` up to what control `id` shows by the game's state, recording each change.
-  void sync(int id, ControlState& state, ChangeList* list) const;
+  // `possibilities`: whether the board shows the possibilities display, asked once per hand-out.
+  void sync(int id, ControlState& state, ChangeList* list, bool possibilities) const;
   void openSplash();
   void closeSplash();
   // The menu bar's keyboard mode; true when it took the key.
