@@ -13,8 +13,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 
@@ -22,6 +24,7 @@
 #include "app/captioned_frame.h"
 #include "app/controls_qt.h"
 #include "app/qt_colors.h"
+#include "app/text_box.h"
 #include "app/twips.h"
 #include "app/web_page.h"
 #include "app/wrapping_button.h"
@@ -76,9 +79,22 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop)
   // without its frame, so a window manager's title bar goes above that.
   const int menuHeight = menuBar()->sizeHint().height();
   const QRect area = twipsRect(self.rect);
-  setGeometry(area.x(), area.y() - menuHeight, area.width(), area.height() + menuHeight);
+  QRect placed(area.x(), area.y() - menuHeight, area.width(), area.height() + menuHeight);
+  // Where that puts part of the window off a small screen (or a large scale factor), it moves
+  // onto the screen's work area, as a window manager would.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect work = screen->availableGeometry();
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    QRect outer = placed.adjusted(0, -title, 0, 0);
+    if (outer.right() > work.right()) outer.moveRight(work.right());
+    if (outer.bottom() > work.bottom()) outer.moveBottom(work.bottom());
+    if (outer.left() < work.left()) outer.moveLeft(work.left());
+    if (outer.top() < work.top()) outer.moveTop(work.top());
+    placed.moveTopLeft(outer.topLeft() + QPoint(0, title));
+  }
+  setGeometry(placed);
 
-  apply(midEnd_.load());
+  send(events::load());
   // The first control in the tab order has the keyboard when the window opens.
   for (int id = 0; id < kControlCount; ++id) {
     if (control(id).tabIndex == 0 && widgets_[static_cast<std::size_t>(id)] != nullptr) {
@@ -103,7 +119,7 @@ void MainWindow::build(QWidget* client) {
     if (c.kind == ControlKind::MenuItem) {
       QAction* item = menuBar()->addAction(qString(c.caption));
       item->setObjectName(QString::fromStdString(kalmotre::objectName(id)));
-      connect(item, &QAction::triggered, this, [this, id] { apply(midEnd_.click(id)); });
+      connect(item, &QAction::triggered, this, [this, id] { send(events::click(id)); });
       actions_[static_cast<std::size_t>(id)] = item;
       continue;
     }
@@ -123,7 +139,7 @@ void MainWindow::build(QWidget* client) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), this);
     shortcut->setObjectName(QStringLiteral("shortcut_%1").arg(QLatin1String(name)));
     connect(shortcut, &QShortcut::activated, this,
-            [this, name] { apply(midEnd_.key(kNoControl, name, modifiers::kControl)); });
+            [this, name] { send(events::key(kNoControl, name, modifiers::kControl)); });
   }
 }
 
@@ -147,26 +163,28 @@ QWidget* MainWindow::buildWidget(int id, QWidget* client) {
       break;
     case ControlKind::TextBox:
     case ControlKind::Cell: {
-      auto* box = new QLineEdit(parent);
+      auto* box = new TextBox(parent);
       // A screen reader meets the cells as a table: each knows its place before it is asked.
       if (c.kind == ControlKind::Cell) markBoardCell(box, rowOf(c.index), columnOf(c.index));
       box->setText(QString::fromStdString(design.text));
       box->setTextMargins(0, 0, 0, 0);
       // A character outside the Basic Multilingual Plane takes two UTF-16 units; the core keeps
       // whole characters only.
-      box->setMaxLength(2 * c.maxLength);
+      box->setMaxLength(maxTextUnits(id));
       connect(box, &QLineEdit::textEdited, this, [this, id, box](const QString& text) {
-        apply(midEnd_.edit(id, text.toStdString()));
+        send(events::edit(id, text.toStdString()));
         forgetEditHistory(box);
       });
-      if (c.kind == ControlKind::Cell) box->installEventFilter(this);
+      // A click into the box is reported once the box has placed its caret for it.
+      connect(box, &TextBox::released, this, [this, id] { send(events::click(id)); });
+      box->installEventFilter(this);
       widget = box;
       break;
     }
     case ControlKind::Button: {
       QPushButton* button = c.wordWrap ? new WrappingButton(qString(c.caption), parent)
                                        : new QPushButton(qString(c.caption), parent);
-      connect(button, &QPushButton::clicked, this, [this, id] { apply(midEnd_.click(id)); });
+      connect(button, &QPushButton::clicked, this, [this, id] { send(events::click(id)); });
       widget = button;
       break;
     }
@@ -174,7 +192,7 @@ QWidget* MainWindow::buildWidget(int id, QWidget* client) {
       auto* option = new QRadioButton(qString(c.caption), parent);
       option->setChecked(design.checked);
       connect(option, &QRadioButton::toggled, this, [this, id](bool checked) {
-        if (checked) apply(midEnd_.click(id));
+        if (checked) send(events::click(id));
         updateLevelTabStops();
       });
       widget = option;
@@ -238,9 +256,12 @@ void MainWindow::apply(const ChangeList& list) {
   }
   for (const Change& change : list.changes) applyChange(change);
   if (list.focus != kNoControl) {
-    auto* box = static_cast<QLineEdit*>(widgets_[static_cast<std::size_t>(list.focus)]);
-    box->setFocus(Qt::OtherFocusReason);
-    box->selectAll();
+    widgets_[static_cast<std::size_t>(list.focus)]->setFocus(Qt::OtherFocusReason);
+  }
+  if (list.select != kNoControl) {
+    if (auto* box = qobject_cast<QLineEdit*>(widgets_[static_cast<std::size_t>(list.select)])) {
+      box->selectAll();
+    }
   }
   if (!list.openAddress.empty()) {
     const QString address = QString::fromStdString(list.openAddress);
@@ -254,9 +275,15 @@ void MainWindow::apply(const ChangeList& list) {
     // The one event pass: the frame and the splash are painted, pending events handled (the
     // game is busy meanwhile), then the generation goes on.
     QCoreApplication::processEvents();
-    apply(midEnd_.resume());
+    send(events::resume());
   }
   if (list.quit) quit();
+}
+
+ChangeList MainWindow::send(const Event& event) {
+  ChangeList list = midEnd_.handle(event);
+  apply(list);
+  return list;
 }
 
 void MainWindow::applyChange(const Change& change) {
@@ -293,23 +320,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (id == kNoControl) return QMainWindow::eventFilter(watched, event);
   if (type == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    const ChangeList list = midEnd_.key(id, keyName(*key).toStdString(), heldModifiers(*key));
-    apply(list);
-    if (list.keyTaken) return true;
+    if (send(events::key(id, keyName(*key).toStdString(), heldModifiers(*key))).keyTaken) {
+      return true;
+    }
   } else if (type == QEvent::FocusIn) {
-    apply(midEnd_.focusIn(id));
-    // Select after the mouse press has placed the caret, so a typed digit replaces the text.
-    QPointer<QLineEdit> box = static_cast<QLineEdit*>(watched);
-    QTimer::singleShot(0, this, [box] {
-      if (box && box->hasFocus()) box->selectAll();
-    });
+    send(events::focusIn(id));
   } else {
     // The window losing activation, a popup or the menu bar taking the keyboard: the focus
     // leaves the window, not the cell.
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     const bool leftWindow = reason == Qt::ActiveWindowFocusReason ||
                             reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
-    apply(midEnd_.focusOut(id, leftWindow ? FocusCause::LeftWindow : FocusCause::Player));
+    send(events::focusOut(id, leftWindow ? FocusCause::LeftWindow : FocusCause::Player));
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -324,9 +346,9 @@ void MainWindow::showMessage(std::string_view text) {
 
 void MainWindow::showSplash() {
   splash_ = new SplashWindow(this);
-  connect(splash_, &SplashWindow::clicked, this, [this](int id) { apply(midEnd_.click(id)); });
-  connect(splash_, &SplashWindow::dropped, this, [this](int id) { apply(midEnd_.drop(id)); });
-  connect(splash_, &SplashWindow::ticked, this, [this](int id) { apply(midEnd_.timer(id)); });
+  connect(splash_, &SplashWindow::clicked, this, [this](int id) { send(events::click(id)); });
+  connect(splash_, &SplashWindow::dropped, this, [this](int id) { send(events::drop(id)); });
+  connect(splash_, &SplashWindow::ticked, this, [this](int id) { send(events::timer(id)); });
   // Some platforms activate every window they show; the player keeps typing into the board.
   const bool wasActive = isActiveWindow();
   splash_->show();
@@ -345,7 +367,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // The close button is "Beenden": during a command's event pass it waits for the command.
   if (!quitting_) {
     event->ignore();
-    apply(midEnd_.close());
+    send(events::close());
     return;
   }
   QMainWindow::closeEvent(event);

@@ -50,6 +50,8 @@ class MainWindow final : public QMainWindow, public WindowPort {
   void build(QWidget* client);
   QWidget* buildWidget(int id, QWidget* client);
   void setTabOrderFromTable();
+  // Hands the event to the mid end and applies its answer.
+  ChangeList send(const Event& event);
   void applyChange(const Change& change);
   void updateLevelTabStops();
   void showSplash();

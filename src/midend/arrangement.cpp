@@ -1,57 +1,13 @@
-// Which region each control of the table takes in the phone arrangement, in which order, and in
-// what size of type: captions and buttons 14 pixels or more, the cells' digits 22, nothing under
-// 12.
+// The phone arrangement's regions by name, and the touch areas of the desktop window on a touch
+// screen. Where each control goes on a phone stands in its row of the control table.
 #include "midend/arrangement.h"
 
 #include <array>
+#include <vector>
 
 #include "midend/controls.h"
 
 namespace kalmotre {
-
-namespace {
-
-struct Placed {
-  WindowName window;
-  std::string_view name;
-  PhonePlace place;
-};
-
-using R = Region;
-constexpr WindowName kMain = WindowName::Main;
-constexpr WindowName kSplash = WindowName::Splash;
-
-constexpr std::array kPlaces = {
-    Placed{kMain, "SudokuLaden", {R::Menu, 0, 16}},
-    Placed{kMain, "mnuEnde_", {R::Menu, 1, 16}},
-    Placed{kMain, "btnGO", {R::Commands, 0, 14}},
-    Placed{kMain, "btnLoesung", {R::Commands, 1, 14}},
-    Placed{kMain, "BtnZur", {R::Commands, 2, 14}},
-    Placed{kMain, "Label5", {R::Level, 0, 16}},
-    Placed{kMain, "optLevel", {R::Level, 1, 16}},  // the options follow in the level table's order
-    Placed{kMain, "txtZahl", {R::Board, 0, 22}},
-    Placed{kMain, "lblFrei", {R::Counter, 0, 16}},
-    Placed{kMain, "Frame1", {R::Help, 0, 14}},
-    Placed{kMain, "Label2", {R::Help, 1, 14}},
-    Placed{kMain, "Label3", {R::Help, 2, 14}},
-    Placed{kMain, "txtShow", {R::Help, 3, 18}},
-    Placed{kMain, "Label4", {R::Help, 4, 14}},
-    Placed{kMain, "btnPlus", {R::Help, 5, 22}},
-    Placed{kMain, "Frame2", {R::Thinking, 0, 0}},
-    Placed{kMain, "Label1", {R::Thinking, 1, 20}},
-    Placed{kSplash, "frmSplash", {R::Splash, 0, 0}},
-    Placed{kSplash, "Frame1", {R::Splash, 0, 0}},
-    Placed{kSplash, "imgLogo", {R::Splash, 1, 0}},
-    Placed{kSplash, "lblCompanyProduct", {R::Splash, 2, 14}},
-    Placed{kSplash, "lblProductName", {R::Splash, 3, 18}},
-    Placed{kSplash, "lblVersion", {R::Splash, 4, 12}},
-    Placed{kSplash, "lblPlatform", {R::Splash, 5, 12}},
-    Placed{kSplash, "lblCopyright", {R::Splash, 6, 12}},
-    Placed{kSplash, "lblCompany", {R::Splash, 7, 12}},
-    Placed{kSplash, "Label1", {R::Splash, 8, 14}},
-};
-
-}  // namespace
 
 std::string_view regionName(Region region) {
   // One name per region, in the enumeration's order.
@@ -61,19 +17,94 @@ std::string_view regionName(Region region) {
   return kNames[static_cast<std::size_t>(region)];
 }
 
-PhonePlace phonePlace(int id) {
-  const Control& c = control(id);
-  for (const Placed& placed : kPlaces) {
-    if (placed.window != c.window || placed.name != c.name) continue;
-    PhonePlace place = placed.place;
-    if (c.kind == ControlKind::Cell) {
-      place.order = 9 * rowOf(c.index) + columnOf(c.index);
-    } else if (c.kind == ControlKind::Option) {
-      place.order += c.index;
-    }
-    return place;
+namespace {
+
+struct Edges {
+  double left, top, right, bottom;
+  bool overlaps(const Edges& other) const {
+    return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
   }
-  return {};
+};
+
+// A control's box in the client area's pixels (a frame's children sit inside the frame).
+Edges clientBox(const Control& c) {
+  double left = c.rect.left / 15.0, top = c.rect.top / 15.0;
+  const Control& container = control(c.container);
+  if (container.kind == ControlKind::Frame) {
+    left += container.rect.left / 15.0;
+    top += container.rect.top / 15.0;
+  }
+  return {left, top, left + c.rect.width / 15.0, top + c.rect.height / 15.0};
+}
+
+bool takesTap(const Control& c) {
+  return c.kind == ControlKind::Button || c.kind == ControlKind::Option ||
+         c.kind == ControlKind::TextBox;
+}
+
+std::array<std::optional<PixelBox>, kControlCount> growTouchAreas() {
+  std::vector<int> shown;
+  for (int id = 0; id < kControlCount; ++id) {
+    const Control& c = control(id);
+    if (c.window == WindowName::Main && !c.hidden && c.kind != ControlKind::Window &&
+        c.kind != ControlKind::MenuItem && c.kind != ControlKind::Timer &&
+        c.kind != ControlKind::HelpLabel && c.kind != ControlKind::Image) {
+      shown.push_back(id);
+    }
+  }
+  std::array<std::optional<PixelBox>, kControlCount> areas{};
+  std::vector<Edges> placed;  // the areas grown so far: none may overlap another
+  for (const int id : shown) {
+    const Control& c = control(id);
+    if (!takesTap(c)) continue;
+    const Edges own = clientBox(c);
+    std::vector<Edges> others = placed;
+    for (const int other : shown) {
+      const Control& o = control(other);
+      if (other == id || o.kind == ControlKind::Frame || o.kind == ControlKind::Shape) continue;
+      if (const Edges box = clientBox(o); !box.overlaps(own)) others.push_back(box);
+    }
+    Edges area = own;
+    const auto fits = [&](const Edges& grown) {
+      if (grown.left < 0 || grown.top < 0) return false;
+      for (const Edges& box : others) {
+        if (box.overlaps(grown)) return false;
+      }
+      return true;
+    };
+    // One pixel at a time on each side, as long as the area is short of the target that way.
+    for (int step = 0; step < kTouchTargetPixels; ++step) {
+      for (int side = 0; side < 4; ++side) {
+        const bool across = side < 2;
+        if ((across ? area.right - area.left : area.bottom - area.top) >= kTouchTargetPixels) {
+          continue;
+        }
+        Edges grown = area;
+        if (side == 0) grown.left -= 1;
+        if (side == 1) grown.right += 1;
+        if (side == 2) grown.top -= 1;
+        if (side == 3) grown.bottom += 1;
+        if (fits(grown)) area = grown;
+      }
+    }
+    placed.push_back(area);
+    if (area.right - area.left <= own.right - own.left &&
+        area.bottom - area.top <= own.bottom - own.top) {
+      continue;
+    }
+    const Edges frame = clientBox(c);
+    const double dx = frame.left - c.rect.left / 15.0, dy = frame.top - c.rect.top / 15.0;
+    areas[static_cast<std::size_t>(id)] =
+        PixelBox{area.left - dx, area.top - dy, area.right - area.left, area.bottom - area.top};
+  }
+  return areas;
+}
+
+}  // namespace
+
+std::optional<PixelBox> touchArea(int id) {
+  static const auto areas = growTouchAreas();
+  return areas[static_cast<std::size_t>(id)];
 }
 
 }  // namespace kalmotre

@@ -4,6 +4,8 @@
 // desktop arrangement is the control table's twips.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string_view>
 
 namespace kalmotre {
@@ -34,6 +36,21 @@ struct PhonePlace {
   int fontPixels = 0;  // CSS pixels, 0 for the control's own font
 };
 
-PhonePlace phonePlace(int id);
+// The smallest area a finger hits surely, in CSS pixels: a phone's buttons are at least this
+// large, and on a touch screen the desktop window's small controls get areas this large around
+// them.
+inline constexpr int kTouchTargetPixels = 44;
+
+// An area in CSS pixels (15 twips each), relative to the control's container.
+struct PixelBox {
+  double left = 0, top = 0, width = 0, height = 0;
+  friend constexpr bool operator==(PixelBox, PixelBox) = default;
+};
+
+// The area around a small control of the desktop window that takes a finger's tap for it on a
+// touch screen: grown a pixel at a time on each side toward kTouchTargetPixels square, in table
+// order, short of every other control and of every area grown before. None for a control that
+// takes no tap or has no room to grow.
+std::optional<PixelBox> touchArea(int id);
 
 }  // namespace kalmotre

@@ -52,6 +52,9 @@ struct Change {
 struct ChangeList {
   std::vector<Change> changes;
   int focus = kNoControl;  // put the keyboard focus into this control
+  // Select the whole text of this box (after the focus has moved), so that a digit typed or
+  // tapped next replaces it and Delete or Backspace clears it.
+  int select = kNoControl;
   // Paint what the list shows and let the pending events run once, then call the mid end's
   // resume(): generation goes on from there.
   bool resume = false;

@@ -12,6 +12,7 @@
 #include "board/geometry.h"
 #include "generate/level.h"
 #include "knobs/knobs.h"
+#include "midend/arrangement.h"
 
 namespace kalmotre {
 
@@ -33,6 +34,45 @@ enum class ControlKind {
 };
 
 enum class WindowName { Main, Splash };
+
+// What a control does when it is clicked (a menu item also by Return, a button also by its
+// key): every way in to a command runs the same one.
+enum class Command {
+  None,
+  NewPuzzle,    // "Erzeuge neues Sodoku"
+  Solve,        // "Computer soll Lösung suchen"
+  NextDigit,    // "+"
+  Restart,      // "Spiel neu beginnen"
+  Reload,       // "Sudoku neu Laden"
+  Quit,         // "Beenden"
+  ChooseLevel,  // an option of the level: its index is the level's row
+  OpenMaker,    // the maker's web page, while the splash window is up
+  Print,        // the board on paper
+  Select,       // a text box: its whole text is selected, so a digit typed next replaces it
+};
+
+// What a control shows of the game while it runs; a control that shows nothing changing keeps
+// its design state.
+enum class Shows {
+  Design,
+  Cell,         // its cell: text, colours, read-only, what a screen reader says, marks
+  HelpDigit,    // its digit of the complete grid
+  Level,        // whether its level is the chosen one
+  FreeCells,    // the counter
+  ChosenDigit,  // the digit the possibilities are shown for
+  Thinking,     // shown while a puzzle is made
+  Splash,       // shown while the splash window is up
+  Countdown,    // the splash window's count
+  Running,      // a timer that runs while the splash window is up
+  MenuChoice,   // the menu item the keyboard has chosen
+};
+
+// How a screen reader hears a control's text besides when it is read out.
+enum class Speech {
+  None,
+  Live,    // each change, politely
+  OnShow,  // once, as it (or its window) comes up
+};
 
 // Where a label's or a box's text sits in its rectangle.
 enum class Align {
@@ -78,11 +118,24 @@ struct Control {
   bool rightPanel = false;   // beyond the right edge of the start-up client area
   bool sizedToText = false;  // only the top-left corner is fixed (the right edge for Align::Right)
   bool wordWrap = false;
-  bool bordered = false;  // a single-line border
-  bool link = false;      // a click opens the maker's web page
-  int maxLength = 0;      // characters a text box keeps, 0 for no limit
-  int interval = 0;       // a timer's interval in milliseconds
+  bool bordered = false;            // a single-line border
+  bool link = false;                // a click opens the maker's web page
+  int maxLength = 0;                // characters a text box keeps, 0 for no limit
+  int interval = 0;                 // a timer's interval in milliseconds
+  Command command = Command::None;  // what a click runs
+  Command drop = Command::None;     // what dropping something of this program onto it runs
+  Shows shows = Shows::Design;
+  Speech speech = Speech::None;
+  PhonePlace phone{};  // its region, order and type in the phone arrangement
 };
+
+// Keys that run a command wherever the keyboard is, held with Strg.
+struct Shortcut {
+  char key;  // the lower-case letter, as the browser names the key
+  Command command;
+};
+inline constexpr std::array<Shortcut, 3> kShortcuts = {
+    {{'n', Command::NewPuzzle}, {'q', Command::Quit}, {'p', Command::Print}}};
 
 inline constexpr std::string_view kWindowTitle = "KALMOTRE";
 inline constexpr std::string_view kMakerAddress = "https://tavuro.example/";
@@ -98,18 +151,14 @@ inline constexpr std::array<int, kUnitSize> kHelpLefts = {5805, 6090, 6375, 6675
 inline constexpr std::array<int, kUnitSize> kHelpTops = {1275, 1560, 1845, 2145, 2430,
                                                          2715, 3015, 3300, 3585};
 
-inline constexpr int kControlCount =
-    1 + 2 + 4 + 6 + kLevels.size() + kCells + 1 + kCells + 1 + 2 + 11;
+using R = Region;
 
 // The rows in the order the controls are stacked: a later one is drawn above an earlier one
 // where they overlap (the digit box and "+" above the help area, Frame2 above the board).
-constexpr std::array<Control, kControlCount> buildControls() {
-  std::array<Control, kControlCount> rows{};
-  int n = 0;
-  auto add = [&](Control c) {
-    rows[static_cast<std::size_t>(n)] = c;
-    return n++;
-  };
+// `add` takes a row and answers its id; the table is this walk, made twice: once to count the
+// rows, once to keep them.
+template <typename Add>
+constexpr void describeControls(Add add) {
   const Font bold825{"Arial", 8.25, true};
 
   const int main = add({.name = "frmStart",
@@ -119,12 +168,18 @@ constexpr std::array<Control, kControlCount> buildControls() {
   add({.name = "SudokuLaden",
        .kind = ControlKind::MenuItem,
        .container = main,
-       .caption = "Sudoku neu Laden"});
+       .caption = "Sudoku neu Laden",
+       .command = Command::Reload,
+       .shows = Shows::MenuChoice,
+       .phone = {R::Menu, 0, 16}});
   add({.name = "mnuEnde_",
        .index = 1,
        .kind = ControlKind::MenuItem,
        .container = main,
-       .caption = "Beenden"});
+       .caption = "Beenden",
+       .command = Command::Quit,
+       .shows = Shows::MenuChoice,
+       .phone = {R::Menu, 1, 16}});
 
   const int frame1 = add({.name = "Frame1",
                           .kind = ControlKind::Frame,
@@ -133,26 +188,30 @@ constexpr std::array<Control, kControlCount> buildControls() {
                           .caption = "Hilfebereich",
                           .background = roles::kHelpArea,
                           .foreground = roles::kTextOnFixedBackground,
-                          .toolTip = "Hast Du das nötig ?"});
+                          .toolTip = "Hast Du das nötig ?",
+                          .phone = {R::Help, 0, 14}});
   add({.name = "Label2",
        .index = 0,
        .container = frame1,
        .rect = {210, 270, 1755, 210},
        .caption = "Zeige die Möglichkeiten: ",
        .background = roles::kHelpArea,
-       .sizedToText = true});
+       .sizedToText = true,
+       .phone = {R::Help, 1, 14}});
   add({.name = "Label3",
        .container = frame1,
        .rect = {240, 540, 855, 285},
        .caption = "für die Zahl",
        .background = roles::kHelpArea,
-       .sizedToText = true});
+       .sizedToText = true,
+       .phone = {R::Help, 2, 14}});
   add({.name = "Label4",
        .container = frame1,
        .rect = {240, 840, 960, 210},
        .caption = "Nächste Zahl",
        .background = roles::kHelpArea,
-       .sizedToText = true});
+       .sizedToText = true,
+       .phone = {R::Help, 4, 14}});
   // The digit box and "+" belong to the window, not to the frame, yet lie inside it.
   add({.name = "txtShow",
        .kind = ControlKind::TextBox,
@@ -165,7 +224,10 @@ constexpr std::array<Control, kControlCount> buildControls() {
        .accessibleName = "Zeige die Möglichkeiten für die Zahl",
        .tabIndex = 5 + kCells,
        .align = Align::Center,
-       .maxLength = 1});
+       .maxLength = 1,
+       .command = Command::Select,
+       .shows = Shows::ChosenDigit,
+       .phone = {R::Help, 3, 18}});
   add({.name = "btnPlus",
        .kind = ControlKind::Button,
        .container = main,
@@ -173,7 +235,9 @@ constexpr std::array<Control, kControlCount> buildControls() {
        .caption = "+",
        .font = {"Arial", 12, true},
        .accessibleName = "+ Nächste Zahl",
-       .tabIndex = 6 + kCells});
+       .tabIndex = 6 + kCells,
+       .command = Command::NextDigit,
+       .phone = {R::Help, 5, 22}});
 
   add({.name = "btnGO",
        .kind = ControlKind::Button,
@@ -181,7 +245,9 @@ constexpr std::array<Control, kControlCount> buildControls() {
        .rect = {2355, 0, 1560, 630},
        .caption = "Erzeuge neues Sodoku",
        .tabIndex = 0,
-       .wordWrap = true});
+       .wordWrap = true,
+       .command = Command::NewPuzzle,
+       .phone = {R::Commands, 0, 14}});
   add({.name = "btnLoesung",
        .kind = ControlKind::Button,
        .container = main,
@@ -189,7 +255,9 @@ constexpr std::array<Control, kControlCount> buildControls() {
        .caption = "Computer soll Lösung suchen",
        .toolTip = "Nur als letzte Möglichkeit gedacht!",
        .tabIndex = 1,
-       .wordWrap = true});
+       .wordWrap = true,
+       .command = Command::Solve,
+       .phone = {R::Commands, 1, 14}});
   add({.name = "BtnZur",
        .kind = ControlKind::Button,
        .container = main,
@@ -198,12 +266,15 @@ constexpr std::array<Control, kControlCount> buildControls() {
        .background = roles::kRestartButton,
        .foreground = roles::kTextOnFixedBackground,
        .tabIndex = 4,
-       .wordWrap = true});
+       .wordWrap = true,
+       .command = Command::Restart,
+       .phone = {R::Commands, 2, 14}});
   add({.name = "Label5",
        .container = main,
        .rect = {2520, 960, 855, 375},
        .caption = "Level",
-       .font = {"Arial", 9.75, true}});
+       .font = {"Arial", 9.75, true},
+       .phone = {R::Level, 0, 16}});
   // One option per level, 240 twips apart, in the order of the level table.
   for (std::size_t k = 0; k < kLevels.size(); ++k) {
     const int step = 240 * static_cast<int>(k);
@@ -214,7 +285,10 @@ constexpr std::array<Control, kControlCount> buildControls() {
          .rect = {3360, 840 + step, 1110, 225},
          .caption = kLevels[k].caption,
          .accessibleDescription = "Level",
-         .tabIndex = 2 + static_cast<int>(k)});
+         .tabIndex = 2 + static_cast<int>(k),
+         .command = Command::ChooseLevel,
+         .shows = Shows::Level,
+         .phone = {R::Level, 1 + static_cast<int>(k), 16}});
   }
 
   for (CellIndex i = 0; i < kCells; ++i) {
@@ -228,7 +302,10 @@ constexpr std::array<Control, kControlCount> buildControls() {
          .accessibleName = "Zeile {row}, Spalte {column}",
          .tabIndex = 5 + i,
          .align = Align::Center,
-         .maxLength = knobs::kCellTextLimit});
+         .maxLength = knobs::kCellTextLimit,
+         .command = Command::Select,
+         .shows = Shows::Cell,
+         .phone = {R::Board, kUnitSize * rowOf(i) + columnOf(i), 22}});
   }
 
   add({.name = "Shape1",
@@ -248,25 +325,33 @@ constexpr std::array<Control, kControlCount> buildControls() {
          .foreground = roles::kHelpGrid.text,
          .align = Align::Center,
          .hidden = true,
-         .rightPanel = true});
+         .rightPanel = true,
+         .shows = Shows::HelpDigit});
   }
   add({.name = "lblFrei",
        .container = main,
        .rect = {5805, 4065, 1350, 225},
        .caption = "Freie Felder: ",
-       .rightPanel = true});
+       .rightPanel = true,
+       .shows = Shows::FreeCells,
+       .speech = Speech::Live,
+       .phone = {R::Counter, 0, 16}});
 
   const int frame2 = add({.name = "Frame2",
                           .kind = ControlKind::Frame,
                           .container = main,
                           .rect = {60, 1305, 5415, 5385},
-                          .hidden = true});
+                          .hidden = true,
+                          .shows = Shows::Thinking,
+                          .speech = Speech::OnShow,
+                          .phone = {R::Thinking, 0, 0}});
   add({.name = "Label1",
        .container = frame2,
        .rect = {240, 4920, 4935, 390},
        .caption = "Ich denke nach....",
        .font = {"Arial", 15.75, true},
-       .align = Align::Center});
+       .align = Align::Center,
+       .phone = {R::Thinking, 1, 20}});
 
   const WindowName s = WindowName::Splash;
   const int splash = add({.name = "frmSplash",
@@ -276,12 +361,16 @@ constexpr std::array<Control, kControlCount> buildControls() {
                           .background = roles::kSplash,
                           .foreground = roles::kTextOnFixedBackground,
                           .accessibleName = "Willkommen zu Tavuro",
-                          .hidden = true});
+                          .hidden = true,
+                          .shows = Shows::Splash,
+                          .phone = {R::Splash, 0, 0}});
   const int frame = add({.name = "Frame1",
                          .kind = ControlKind::Frame,
                          .window = s,
                          .container = splash,
-                         .rect = {150, 60, 7080, 4050}});
+                         .rect = {150, 60, 7080, 4050},
+                         .drop = Command::OpenMaker,
+                         .phone = {R::Splash, 0, 0}});
   add({.name = "lblCompanyProduct",
        .window = s,
        .container = frame,
@@ -289,7 +378,8 @@ constexpr std::array<Control, kControlCount> buildControls() {
        .caption = "Willkommen zu Tavuro",
        .font = {"Arial", 18, true},
        .align = Align::Left,
-       .sizedToText = true});
+       .sizedToText = true,
+       .phone = {R::Splash, 2, 14}});
   add({.name = "lblProductName",
        .window = s,
        .container = frame,
@@ -297,7 +387,8 @@ constexpr std::array<Control, kControlCount> buildControls() {
        .caption = "Professional",
        .font = {"Arial", 26.25, true},
        .align = Align::Left,
-       .sizedToText = true});
+       .sizedToText = true,
+       .phone = {R::Splash, 3, 18}});
   add({.name = "lblPlatform",
        .window = s,
        .container = frame,
@@ -305,7 +396,8 @@ constexpr std::array<Control, kControlCount> buildControls() {
        .caption = "Freeware – Weitergabe kostenlos erlaubt",
        .font = {"Arial", 12, true},
        .align = Align::Right,
-       .sizedToText = true});
+       .sizedToText = true,
+       .phone = {R::Splash, 5, 12}});
   add({.name = "lblVersion",
        .window = s,
        .container = frame,
@@ -313,7 +405,8 @@ constexpr std::array<Control, kControlCount> buildControls() {
        .caption = "Version 2.2",
        .font = {"Arial", 12, true},
        .align = Align::Right,
-       .sizedToText = true});
+       .sizedToText = true,
+       .phone = {R::Splash, 4, 12}});
   add({.name = "imgLogo",
        .kind = ControlKind::Image,
        .window = s,
@@ -321,13 +414,16 @@ constexpr std::array<Control, kControlCount> buildControls() {
        .rect = {120, 1680, 4815, 915},
        .accessibleName = "Logo von Tavuro",
        .accessibleDescription = "Öffnet die Webseite von Tavuro",
-       .link = true});
+       .link = true,
+       .command = Command::OpenMaker,
+       .phone = {R::Splash, 1, 0}});
   add({.name = "lblCopyright",
        .window = s,
        .container = frame,
        .rect = {4560, 2715, 2415, 255},
        .caption = "Copyright",
-       .align = Align::Left});
+       .align = Align::Left,
+       .phone = {R::Splash, 6, 12}});
   add({.name = "lblCompany",
        .window = s,
        .container = frame,
@@ -335,27 +431,49 @@ constexpr std::array<Control, kControlCount> buildControls() {
        .caption = "Tavuro im Netz: tavuro.example – bitte hier klicken!",
        .wordWrap = true,
        .bordered = true,
-       .link = true});
+       .link = true,
+       .command = Command::OpenMaker,
+       .phone = {R::Splash, 7, 12}});
   add({.name = "Label1",
        .window = s,
        .container = frame,
        .rect = {840, 3120, 3255, 855},
        .caption = "noch ~10 sec. dann geht's weiter",
        .font = {"MS Sans Serif", 13.5, true},
-       .wordWrap = true});
+       .wordWrap = true,
+       .shows = Shows::Countdown,
+       .speech = Speech::OnShow,
+       .phone = {R::Splash, 8, 14}});
   add({.name = "Timer1",
        .kind = ControlKind::Timer,
        .window = s,
        .container = splash,
-       .interval = 1000});
-  assert(n == kControlCount && "every row of the table is filled");
+       .interval = 1000,
+       .shows = Shows::Running});
+}
+
+constexpr int countControls() {
+  int n = 0;
+  describeControls([&n](const Control&) { return n++; });
+  return n;
+}
+
+template <int Count>
+constexpr std::array<Control, Count> buildControls() {
+  std::array<Control, Count> rows{};
+  int n = 0;
+  describeControls([&](const Control& c) {
+    rows[static_cast<std::size_t>(n)] = c;
+    return n++;
+  });
   return rows;
 }
 
 }  // namespace detail
 
-inline constexpr std::array<Control, detail::kControlCount> kControls = detail::buildControls();
-inline constexpr int kControlCount = detail::kControlCount;
+inline constexpr int kControlCount = detail::countControls();
+inline constexpr std::array<Control, kControlCount> kControls =
+    detail::buildControls<kControlCount>();
 
 // The row of a control by its window, name and index; kNoControl when there is none.
 constexpr int controlNamed(WindowName window, std::string_view name, int index = -1) {
@@ -415,6 +533,11 @@ std::string objectName(int id);
 std::string accessibleName(int id);
 // The caption at design time; the help labels show (index mod 9) + 1.
 std::string designCaption(int id);
+// The UTF-16 units a front end lets a box hold: a character outside the Basic Multilingual Plane
+// takes two, and the core keeps whole characters only. 0 for no limit.
+constexpr int maxTextUnits(int id) {
+  return 2 * control(id).maxLength;
+}
 // "Freie Felder: 47": the counter's caption with the count, the caption alone before a count.
 std::string freeCellsCaption(int count);
 

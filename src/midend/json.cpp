@@ -2,6 +2,7 @@
 #include "midend/json.h"
 
 #include <cstdio>
+#include <optional>
 #include <string_view>
 
 #include "midend/arrangement.h"
@@ -64,6 +65,15 @@ constexpr std::string_view kPropertyNames[] = {
     "checked", "running",    "description", "highlighted", "marks"};
 static_assert(std::size(kPropertyNames) == static_cast<std::size_t>(Property::Marks) + 1);
 
+constexpr std::string_view kSpeechNames[] = {"", "live", "onShow"};
+static_assert(std::size(kSpeechNames) == static_cast<std::size_t>(Speech::OnShow) + 1);
+
+std::string number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", value);
+  return text;
+}
+
 template <typename Enum, std::size_t N>
 std::string_view nameOf(const std::string_view (&names)[N], Enum value) {
   return names[static_cast<std::size_t>(value)];
@@ -96,43 +106,6 @@ std::string printSheetJson(const PrintSheet& sheet) {
   return out;
 }
 
-std::string digitPadJson() {
-  std::string out = "{\"name\":";
-  quote(out, texts::kDigitPadName);
-  out += ",\"region\":";
-  quote(out, regionName(Region::Pad));
-  out += ",\"buttons\":[";
-  for (const std::string_view caption : texts::kDigitPad) {
-    if (out.back() != '[') out += ',';
-    quote(out, caption);
-  }
-  out += "]}";
-  return out;
-}
-
-std::string boardJson() {
-  std::string out = "{\"name\":";
-  quote(out, texts::kBoardName);
-  return out + ",\"size\":" + std::to_string(kUnitSize) + '}';
-}
-
-std::string pageTextsJson() {
-  std::string out = "{\"ended\":";
-  quote(out, texts::kEnded);
-  out += ",\"startAgain\":";
-  quote(out, texts::kStartAgain);
-  return out + '}';
-}
-
-std::string phoneRegionsJson() {
-  std::string out = "[";
-  for (const Region region : kPhoneRegions) {
-    if (out.size() > 1) out += ',';
-    quote(out, regionName(region));
-  }
-  return out + ']';
-}
-
 std::string controlTableJson() {
   std::string out = "[";
   for (int id = 0; id < kControlCount; ++id) {
@@ -143,7 +116,6 @@ std::string controlTableJson() {
     field(out, "id", id);
     field(out, "name", c.name);
     field(out, "objectName", objectName(id));
-    field(out, "index", c.index);
     field(out, "kind", nameOf(kKindNames, c.kind));
     field(out, "window", c.window == WindowName::Main ? "main" : "splash");
     field(out, "container", c.container);
@@ -153,9 +125,7 @@ std::string controlTableJson() {
     field(out, "caption", design.text);
     field(out, "fontFamily", c.font.family);
     field(out, "fontPoints");
-    char points[32];
-    std::snprintf(points, sizeof points, "%g", c.font.points);
-    out += points;
+    out += number(c.font.points);
     flag(out, "bold", c.font.bold);
     field(out, "background", c.background.bgr);
     field(out, "foreground", c.foreground.bgr);
@@ -165,18 +135,24 @@ std::string controlTableJson() {
     field(out, "tabIndex", c.tabIndex);
     field(out, "align", nameOf(kAlignNames, c.align));
     flag(out, "hidden", c.hidden);
-    flag(out, "rightPanel", c.rightPanel);
     flag(out, "sizedToText", c.sizedToText);
     flag(out, "wordWrap", c.wordWrap);
     flag(out, "bordered", c.bordered);
     flag(out, "link", c.link);
     flag(out, "checked", design.checked);
-    field(out, "maxLength", c.maxLength);
+    field(out, "maxUnits", maxTextUnits(id));
     field(out, "interval", c.interval);
-    const PhonePlace phone = phonePlace(id);
-    field(out, "region", regionName(phone.region));
-    field(out, "order", phone.order);
-    field(out, "phoneFont", phone.fontPixels);
+    field(out, "region", regionName(c.phone.region));
+    field(out, "order", c.phone.order);
+    field(out, "phoneFont", c.phone.fontPixels);
+    field(out, "speech", nameOf(kSpeechNames, c.speech));
+    field(out, "touch");
+    if (const std::optional<PixelBox> area = touchArea(id)) {
+      out += '[' + number(area->left) + ',' + number(area->top) + ',' + number(area->width) + ',' +
+             number(area->height) + ']';
+    } else {
+      out += "null";
+    }
     out += '}';
   }
   return out + ']';
@@ -204,12 +180,44 @@ std::string changeListJson(const ChangeList& list) {
   }
   out += ']';
   field(out, "focus", list.focus);
+  field(out, "select", list.select);
   flag(out, "resume", list.resume);
   flag(out, "quit", list.quit);
   flag(out, "keyTaken", list.keyTaken);
   flag(out, "keyUp", list.keyUpWanted);
   flag(out, "print", list.print);
   field(out, "open", list.openAddress);
+  return out + '}';
+}
+
+std::string setupJson() {
+  std::string out = "{\"events\":[";
+  for (const std::string_view name : kEventNames) {
+    if (out.back() != '[') out += ',';
+    quote(out, name);
+  }
+  out += "],\"controls\":" + controlTableJson() + ",\"regions\":[";
+  for (const Region region : kPhoneRegions) {
+    if (out.back() != '[') out += ',';
+    quote(out, regionName(region));
+  }
+  out += "],\"pad\":{";
+  field(out, "name", texts::kDigitPadName);
+  field(out, "region", regionName(Region::Pad));
+  field(out, "buttons");
+  out += '[';
+  for (const std::string_view caption : texts::kDigitPad) {
+    if (out.back() != '[') out += ',';
+    quote(out, caption);
+  }
+  out += "]},\"board\":{";
+  field(out, "name", texts::kBoardName);
+  field(out, "size", kUnitSize);
+  out += "},\"texts\":{";
+  field(out, "ended", texts::kEnded);
+  field(out, "startAgain", texts::kStartAgain);
+  out += '}';
+  field(out, "touchTarget", kTouchTargetPixels);
   return out + '}';
 }
 

@@ -125,7 +125,13 @@ void MainForm::txtShow_Change() {
 void MainForm::txtZahl_Change(CellIndex index) {
   if (ui_.busy) return;
   updateFreeCount();
-  if (index < kCells - 1) moveFocusTo(index + 1);
+  if (index < kCells - 1) {
+    moveFocusTo(index + 1);
+  } else if (ui_.focus == index) {
+    // The last cell keeps the cursor, yet its entry is shown as if the cell had been left: a
+    // board filled there turns green at once.
+    txtZahl_Validate(index);
+  }
   if (ui_.possibilitiesOn) showPossibilities(game_.board, chosenDigit(ui_.chosenDigit));
 }
 

@@ -74,6 +74,20 @@ std::string cellMarks(const Board& board, CellIndex cell) {
   return marks;
 }
 
+// The first control of the table that does `what`.
+int firstShowing(Shows what) {
+  for (int id = 0; id < kControlCount; ++id) {
+    if (control(id).shows == what) return id;
+  }
+  return kNoControl;
+}
+int countdownControl() {
+  return firstShowing(Shows::Countdown);
+}
+int firstMenuItem() {
+  return firstShowing(Shows::MenuChoice);
+}
+
 std::optional<FocusStep> focusStepOf(std::string_view name) {
   if (name == "ArrowUp") return FocusStep::Up;
   if (name == "ArrowDown") return FocusStep::Down;
@@ -97,7 +111,7 @@ ControlState designState(int id) {
 }
 
 MidEnd::MidEnd(WindowPort& window, RandomSource& random, Clock& clock)
-    : form_(window, random, clock), countdownText_(designCaption(ids::kCountdown)) {
+    : form_(window, random, clock), countdownText_(designCaption(countdownControl())) {
   shown_.reserve(kControlCount);
   for (int id = 0; id < kControlCount; ++id) shown_.push_back(designState(id));
 }
@@ -140,34 +154,49 @@ void MidEnd::sync(int id, ControlState& state, ChangeList* list, bool possibilit
   const Board& board = form_.game().board;
   const InterfaceState& ui = form_.ui();
   StateSync sync(id, state, list);
-  if (const CellIndex cell = cellOfControl(id); cell >= 0) {
-    sync.text(Property::Text, state.text, board.text(cell));
-    sync.color(Property::Background, state.background, board.background(cell));
-    sync.color(Property::Foreground, state.foreground, board.foreground(cell));
-    sync.flag(Property::ReadOnly, state.readOnly, board.locked(cell) || ui.busy);
-    sync.text(Property::Description, state.description,
-              cellDescription(board, ui, possibilities, cell));
-    sync.text(Property::Marks, state.marks, cellMarks(board, cell));
-  } else if (c.kind == ControlKind::HelpLabel) {
-    sync.text(Property::Text, state.text, form_.lblZahl(c.index));
-  } else if (c.kind == ControlKind::Option) {
-    sync.flag(Property::Checked, state.checked,
-              kLevels[static_cast<std::size_t>(c.index)].level == ui.level);
-  } else if (id == ids::kLblFrei) {
-    sync.text(Property::Text, state.text, freeCellsCaption(ui.freeCells));
-  } else if (id == ids::kTxtShow) {
-    sync.text(Property::Text, state.text, ui.chosenDigit);
-    sync.flag(Property::ReadOnly, state.readOnly, ui.busy);
-  } else if (id == ids::kFrame2) {
-    sync.flag(Property::Visible, state.visible, ui.thinking);
-  } else if (id == ids::kSplash) {
-    sync.flag(Property::Visible, state.visible, splashOpen_);
-  } else if (id == ids::kCountdown) {
-    sync.text(Property::Text, state.text, countdownText_);
-  } else if (id == ids::kTimer1) {
-    sync.flag(Property::Running, state.running, splashOpen_);
-  } else if (c.kind == ControlKind::MenuItem) {
-    sync.flag(Property::Highlighted, state.highlighted, id == menuItem_);
+  switch (c.shows) {
+    case Shows::Cell: {
+      const CellIndex cell = c.index;
+      sync.text(Property::Text, state.text, board.text(cell));
+      sync.color(Property::Background, state.background, board.background(cell));
+      sync.color(Property::Foreground, state.foreground, board.foreground(cell));
+      sync.flag(Property::ReadOnly, state.readOnly, board.locked(cell) || ui.busy);
+      sync.text(Property::Description, state.description,
+                cellDescription(board, ui, possibilities, cell));
+      sync.text(Property::Marks, state.marks, cellMarks(board, cell));
+      break;
+    }
+    case Shows::HelpDigit:
+      sync.text(Property::Text, state.text, form_.lblZahl(c.index));
+      break;
+    case Shows::Level:
+      sync.flag(Property::Checked, state.checked,
+                kLevels[static_cast<std::size_t>(c.index)].level == ui.level);
+      break;
+    case Shows::FreeCells:
+      sync.text(Property::Text, state.text, freeCellsCaption(ui.freeCells));
+      break;
+    case Shows::ChosenDigit:
+      sync.text(Property::Text, state.text, ui.chosenDigit);
+      sync.flag(Property::ReadOnly, state.readOnly, ui.busy);
+      break;
+    case Shows::Thinking:
+      sync.flag(Property::Visible, state.visible, ui.thinking);
+      break;
+    case Shows::Splash:
+      sync.flag(Property::Visible, state.visible, splashOpen_);
+      break;
+    case Shows::Countdown:
+      sync.text(Property::Text, state.text, countdownText_);
+      break;
+    case Shows::Running:
+      sync.flag(Property::Running, state.running, splashOpen_);
+      break;
+    case Shows::MenuChoice:
+      sync.flag(Property::Highlighted, state.highlighted, id == menuItem_);
+      break;
+    case Shows::Design:
+      break;
   }
 }
 
@@ -208,7 +237,7 @@ void MidEnd::openSplash() {
   // A count that runs goes on; a closed window comes back with a fresh one.
   if (splashOpen_) return;
   countdown_.load();
-  countdownText_ = designCaption(ids::kCountdown);
+  countdownText_ = designCaption(countdownControl());
   splashOpen_ = true;
 }
 
@@ -216,102 +245,175 @@ void MidEnd::closeSplash() {
   splashOpen_ = false;
 }
 
-ChangeList MidEnd::load() {
-  form_.Form_Load();
-  return handOut();
-}
-
-ChangeList MidEnd::click(int id) {
+ChangeList MidEnd::handle(const Event& event) {
   ChangeList list;
-  menuItem_ = kNoControl;  // a click ends the menu bar's keyboard mode
-  if (id == ids::kBtnGO) {
-    form_.btnGO_Click();
-  } else if (id == ids::kBtnLoesung) {
-    form_.btnLoesung_Click();
-  } else if (id == ids::kBtnPlus) {
-    form_.btnPlus_Click();
-  } else if (id == ids::kBtnZur) {
-    form_.BtnZur_Click();
-  } else if (id == ids::kSudokuLaden) {
-    form_.SudokuLaden_Click();
-  } else if (id == ids::kMnuEnde) {
-    form_.mnuEnde_Click();
-  } else if (id >= 0 && id < kControlCount && control(id).kind == ControlKind::Option) {
-    form_.playerChoseLevel(kLevels[static_cast<std::size_t>(control(id).index)].level);
-  } else if ((id == ids::kImgLogo || id == ids::kLblCompany) && splashOpen_) {
-    list.openAddress = kMakerAddress;
+  const int id = event.control;
+  if (id < kNoControl || id >= kControlCount) return handOut();
+  switch (event.kind) {
+    case EventKind::Load:
+      form_.Form_Load();
+      break;
+    case EventKind::Click:
+      click(id, list);
+      break;
+    case EventKind::Edit:
+      edit(id, event.text);
+      break;
+    case EventKind::FocusIn:
+      focusIn(id, list);
+      break;
+    case EventKind::FocusOut:
+      focusOut(id, event.flags == static_cast<unsigned>(FocusCause::Player)
+                       ? FocusCause::Player
+                       : FocusCause::LeftWindow);
+      break;
+    case EventKind::Key:
+      key(id, event.text, event.flags, list);
+      break;
+    case EventKind::KeyUp:
+      keyUp(event.text, list);
+      break;
+    case EventKind::Timer:
+      timer(id);
+      break;
+    case EventKind::Drop:
+      if (id != kNoControl) run(control(id).drop, id, list);
+      break;
+    case EventKind::Pad:
+      pad(id, event.flags, list);
+      break;
+    case EventKind::Dismiss:
+      closeSplash();
+      break;
+    case EventKind::Resume:
+      form_.resume();
+      break;
+    case EventKind::Close:
+      form_.mnuEnde_Click();
+      break;
+    case EventKind::Changes:
+      break;
   }
-  return handOut(std::move(list));
+  list = handOut(std::move(list));
+  // A box the game puts the cursor into has its text selected, as does one that keeps the
+  // cursor after an entry (the last cell, the digit box): the next digit replaces what it holds.
+  if (list.focus != kNoControl) {
+    list.select = list.focus;
+  } else if ((event.kind == EventKind::Edit || event.kind == EventKind::Pad) && id != kNoControl &&
+             control(id).command == Command::Select) {
+    list.select = id;
+  }
+  return list;
 }
 
-ChangeList MidEnd::edit(int id, std::string_view text) {
+void MidEnd::run(Command command, int id, ChangeList& list) {
+  switch (command) {
+    case Command::NewPuzzle:
+      form_.btnGO_Click();
+      break;
+    case Command::Solve:
+      form_.btnLoesung_Click();
+      break;
+    case Command::NextDigit:
+      form_.btnPlus_Click();
+      break;
+    case Command::Restart:
+      form_.BtnZur_Click();
+      break;
+    case Command::Reload:
+      form_.SudokuLaden_Click();
+      break;
+    case Command::Quit:
+      form_.mnuEnde_Click();
+      break;
+    case Command::ChooseLevel:
+      form_.playerChoseLevel(kLevels[static_cast<std::size_t>(control(id).index)].level);
+      break;
+    case Command::OpenMaker:
+      if (splashOpen_) list.openAddress = kMakerAddress;
+      break;
+    case Command::Print:
+      // Printing is a command too: during a generation it does nothing.
+      list.print = !form_.ui().busy;
+      break;
+    case Command::Select:
+      list.select = id;
+      break;
+    case Command::None:
+      break;
+  }
+}
+
+void MidEnd::click(int id, ChangeList& list) {
+  menuItem_ = kNoControl;  // a click ends the menu bar's keyboard mode
+  if (id != kNoControl) run(control(id).command, id, list);
+}
+
+void MidEnd::edit(int id, std::string_view text) {
   menuItem_ = kNoControl;
-  if (const CellIndex cell = cellOfControl(id); cell >= 0) {
-    // The box shows what was typed; the hand-out puts the game's text back where they differ.
-    shown_[static_cast<std::size_t>(id)].text.assign(text);
-    form_.playerEditedCell(cell, text);
-  } else if (id == ids::kTxtShow) {
-    shown_[static_cast<std::size_t>(id)].text.assign(text);
+  if (id == kNoControl) return;
+  const Shows shows = control(id).shows;
+  if (shows != Shows::Cell && shows != Shows::ChosenDigit) return;
+  // The box shows what was typed; the hand-out puts the game's text back where they differ.
+  shown_[static_cast<std::size_t>(id)].text.assign(text);
+  if (shows == Shows::Cell) {
+    form_.playerEditedCell(control(id).index, text);
+  } else {
     form_.playerEditedShowText(text);
   }
-  return handOut();
 }
 
-ChangeList MidEnd::focusIn(int id) {
+void MidEnd::focusIn(int id, ChangeList& list) {
   menuItem_ = kNoControl;
+  if (id == kNoControl) return;
   if (const CellIndex cell = cellOfControl(id); cell >= 0) form_.cellGotFocus(cell);
-  return handOut();
+  if (control(id).command == Command::Select) list.select = id;
 }
 
-ChangeList MidEnd::focusOut(int id, FocusCause cause) {
+void MidEnd::focusOut(int id, FocusCause cause) {
   // A cell that is not the game's focused cell losing the focus is the echo of a move the game
   // made itself (it validated then); the focus leaving the window leaves the cell where it is.
   const CellIndex cell = cellOfControl(id);
   if (cell >= 0 && cause == FocusCause::Player && form_.focusedCell() == cell) {
     form_.cellLostFocus(cell);
   }
-  return handOut();
 }
 
-ChangeList MidEnd::key(int id, std::string_view name, unsigned held) {
-  ChangeList list;
+void MidEnd::key(int id, std::string_view name, unsigned held, ChangeList& list) {
   altAlone_ = name == "Alt" && (held & ~modifiers::kAlt) == 0;
   list.keyUpWanted = altAlone_;
   const std::optional<FocusStep> step = focusStepOf(name);
-  if (menuKey(name, held)) {
+  if (menuKey(name, held, list)) {
     list.keyTaken = true;
-  } else if (step && held == 0 && cellOfControl(id) >= 0) {
+    return;
+  }
+  if (step && held == 0 && cellOfControl(id) >= 0) {
     form_.playerMovedFocus(*step);
     list.keyTaken = true;
-  } else if (held == modifiers::kControl && (name == "n" || name == "N")) {
-    form_.btnGO_Click();
-    list.keyTaken = true;
-  } else if (held == modifiers::kControl && (name == "q" || name == "Q")) {
-    form_.mnuEnde_Click();
-    list.keyTaken = true;
-  } else if (held == modifiers::kControl && (name == "p" || name == "P")) {
-    // Printing is a command too: during a generation it does nothing.
-    list.print = !form_.ui().busy;
+    return;
+  }
+  if (held != modifiers::kControl || name.size() != 1) return;
+  const char letter = static_cast<char>(name[0] | 0x20);  // Strg+N and Strg+Shift+N alike
+  for (const Shortcut& shortcut : kShortcuts) {
+    if (shortcut.key != letter) continue;
+    run(shortcut.command, kNoControl, list);
     list.keyTaken = true;
   }
-  return handOut(std::move(list));
 }
 
-ChangeList MidEnd::keyUp(int, std::string_view name, unsigned) {
-  ChangeList list;
+void MidEnd::keyUp(std::string_view name, ChangeList& list) {
   if (name == "Alt" && altAlone_) {
     altAlone_ = false;
     // Alt alone enters the keyboard mode, and leaves it again.
-    menuItem_ = menuItem_ == kNoControl ? ids::kSudokuLaden : kNoControl;
+    menuItem_ = menuItem_ == kNoControl ? firstMenuItem() : kNoControl;
     list.keyTaken = true;
   }
-  return handOut(std::move(list));
 }
 
-bool MidEnd::menuKey(std::string_view name, unsigned held) {
+bool MidEnd::menuKey(std::string_view name, unsigned held, ChangeList& list) {
   if (menuItem_ == kNoControl) {
     if (name != "F10" || held != 0) return false;
-    menuItem_ = ids::kSudokuLaden;
+    menuItem_ = firstMenuItem();
     return true;
   }
   if (name == "Alt") return false;  // its release decides
@@ -329,8 +431,7 @@ bool MidEnd::menuKey(std::string_view name, unsigned held) {
   } else if (name == "Enter") {
     const int chosen = menuItem_;
     menuItem_ = kNoControl;
-    if (chosen == ids::kSudokuLaden) form_.SudokuLaden_Click();
-    if (chosen == ids::kMnuEnde) form_.mnuEnde_Click();
+    run(control(chosen).command, chosen, list);
   } else if (name == "Escape" || name == "F10" || name == "Tab") {
     menuItem_ = kNoControl;
     return name != "Tab";  // Tab goes on to move the focus
@@ -339,42 +440,27 @@ bool MidEnd::menuKey(std::string_view name, unsigned held) {
   return true;
 }
 
-ChangeList MidEnd::timer(int id) {
-  if (id == ids::kTimer1 && splashOpen_) {
-    const SplashCountdown::Tick tick = countdown_.tick();
-    if (tick.close) {
-      closeSplash();
-    } else {
-      countdownText_ = tick.text;
-    }
+void MidEnd::timer(int id) {
+  if (id == kNoControl || control(id).shows != Shows::Running || !splashOpen_) return;
+  const SplashCountdown::Tick tick = countdown_.tick();
+  if (tick.close) {
+    closeSplash();
+  } else {
+    countdownText_ = tick.text;
   }
-  return handOut();
 }
 
-ChangeList MidEnd::drop(int id) {
-  ChangeList list;
-  if (id == ids::kSplashFrame && splashOpen_) list.openAddress = kMakerAddress;
-  return handOut(std::move(list));
-}
-
-ChangeList MidEnd::padKey(int id, int button) {
+void MidEnd::pad(int id, unsigned button, ChangeList&) {
   menuItem_ = kNoControl;
-  if (button < 0 || button >= static_cast<int>(texts::kDigitPad.size())) return handOut();
+  if (button >= texts::kDigitPad.size()) return;
   // Unlike a typed entry, the box does not show the text yet: the hand-out puts it there.
-  const std::string_view text = button + 1 < static_cast<int>(texts::kDigitPad.size())
-                                    ? texts::kDigitPad[static_cast<std::size_t>(button)]
-                                    : std::string_view();
+  const std::string_view text =
+      button + 1 < texts::kDigitPad.size() ? texts::kDigitPad[button] : std::string_view();
   if (const CellIndex cell = cellOfControl(id); cell >= 0) {
     form_.playerEditedCell(cell, text);
-  } else if (id == ids::kTxtShow) {
+  } else if (id != kNoControl && control(id).shows == Shows::ChosenDigit) {
     form_.playerEditedShowText(text);
   }
-  return handOut();
-}
-
-ChangeList MidEnd::dismissSplash() {
-  closeSplash();
-  return handOut();
 }
 
 std::optional<ChangeList> MidEnd::restore(std::string_view text) {
@@ -382,22 +468,8 @@ std::optional<ChangeList> MidEnd::restore(std::string_view text) {
   closeSplash();
   menuItem_ = kNoControl;
   ChangeList list;
-  if (form_.focusedCell() != kNoCell) list.focus = cellControl(form_.focusedCell());
+  if (form_.focusedCell() != kNoCell) list.focus = list.select = cellControl(form_.focusedCell());
   return handOut(std::move(list));
-}
-
-ChangeList MidEnd::resume() {
-  form_.resume();
-  return handOut();
-}
-
-ChangeList MidEnd::close() {
-  form_.mnuEnde_Click();
-  return handOut();
-}
-
-ChangeList MidEnd::changes() {
-  return handOut();
 }
 
 }  // namespace kalmotre

@@ -47,17 +47,20 @@ class PagePort final : public WindowPort {
 }  // namespace
 
 // The page's one door into the game: each event is one call, which answers with the change list
-// as JSON. The table of controls comes the same way, once.
+// as JSON. What the page builds from comes the same way, once.
 class WebGame {
  public:
   WebGame() : midEnd_(port_, random_, clock_) {}
 
-  // `event` names what happened to `control`: load, click, edit (text: the box's new text),
-  // focusin, focusout (flags 1: the focus left the page's window), key (text: the key's name,
-  // flags: the modifiers held), keyup, timer, drop, resume, close, pad (a digit pad button while
-  // `control` has the focus; flags: its place on the pad), dismiss (the splash tapped away).
-  std::string handle(const std::string& event, int control, const std::string& text, int flags) {
-    return changeListJson(dispatch(event, control, text, flags));
+  // An event as the page reports it: its kind by its place in the setup's "events", the
+  // control, a text (an edited box's, a key's name) and flags (the modifiers held, the focus
+  // cause, a pad button). A kind that is none answers with what changed.
+  std::string handle(int kind, int control, const std::string& text, int flags) {
+    Event event{EventKind::Changes, control, text, static_cast<unsigned>(flags)};
+    if (kind >= 0 && kind < static_cast<int>(std::size(kEventNames))) {
+      event.kind = static_cast<EventKind>(kind);
+    }
+    return changeListJson(midEnd_.handle(event));
   }
 
   // The game as text for the tab's session storage; empty while a command runs.
@@ -75,25 +78,6 @@ class WebGame {
   void fixClock(double seconds) { clock_.fix(seconds); }
 
  private:
-  ChangeList dispatch(const std::string& event, int control, const std::string& text, int flags) {
-    if (event == "load") return midEnd_.load();
-    if (event == "click") return midEnd_.click(control);
-    if (event == "edit") return midEnd_.edit(control, text);
-    if (event == "focusin") return midEnd_.focusIn(control);
-    if (event == "focusout") {
-      return midEnd_.focusOut(control, flags == 1 ? FocusCause::LeftWindow : FocusCause::Player);
-    }
-    if (event == "key") return midEnd_.key(control, text, static_cast<unsigned>(flags));
-    if (event == "keyup") return midEnd_.keyUp(control, text, static_cast<unsigned>(flags));
-    if (event == "timer") return midEnd_.timer(control);
-    if (event == "drop") return midEnd_.drop(control);
-    if (event == "resume") return midEnd_.resume();
-    if (event == "close") return midEnd_.close();
-    if (event == "pad") return midEnd_.padKey(control, flags);
-    if (event == "dismiss") return midEnd_.dismissSplash();
-    return midEnd_.changes();
-  }
-
   PagePort port_;
   EngineRandomSource random_;
   PageClock clock_;
@@ -117,10 +101,6 @@ double generationMicroseconds(int option, int count) {
   return open >= 0 ? elapsed * 1000.0 / count : 0.0;
 }
 
-std::string controlTable() {
-  return controlTableJson();
-}
-
 EMSCRIPTEN_BINDINGS(kalmotre) {
   emscripten::class_<WebGame>("WebGame")
       .constructor<>()
@@ -129,11 +109,7 @@ EMSCRIPTEN_BINDINGS(kalmotre) {
       .function("restore", &WebGame::restore)
       .function("printSheet", &WebGame::printSheet)
       .function("fixClock", &WebGame::fixClock);
-  emscripten::function("controlTable", &controlTable);
-  emscripten::function("digitPad", &digitPadJson);
-  emscripten::function("phoneRegions", &phoneRegionsJson);
-  emscripten::function("board", &boardJson);
-  emscripten::function("pageTexts", &pageTextsJson);
+  emscripten::function("setup", &setupJson);
   emscripten::function("generationMicroseconds", &generationMicroseconds);
 }
 

@@ -51,7 +51,7 @@ TEST(ControlTable, ThePhoneArrangementPlacesEveryShownControlOnceAndLegibly) {
   std::set<std::pair<Region, int>> taken;
   for (int id = 0; id < kControlCount; ++id) {
     const Control& c = control(id);
-    const PhonePlace place = phonePlace(id);
+    const PhonePlace place = c.phone;
     SCOPED_TRACE(objectName(id));
     const bool shown = c.kind != ControlKind::Timer && c.kind != ControlKind::HelpLabel &&
                        c.kind != ControlKind::Shape && id != ids::kMainWindow;
@@ -69,14 +69,14 @@ TEST(ControlTable, ThePhoneArrangementPlacesEveryShownControlOnceAndLegibly) {
       EXPECT_GE(place.fontPixels, least);
     }
   }
-  EXPECT_EQ(phonePlace(cellControl(24)).order, 9 * 2 + 6) << "row 3, column 7";
+  EXPECT_EQ(control(cellControl(24)).phone.order, 9 * 2 + 6) << "row 3, column 7";
   EXPECT_EQ(regionName(Region::Pad), "pad");
 }
 
 class MidEndTest : public testing::Test {
  protected:
   MidEndTest() : midEnd(window, random, clock) {
-    midEnd.load();
+    midEnd.handle(events::load());
     test::handOutPuzzle(midEnd.form(), test::kPlayablePuzzle);
     midEnd.changes();
   }
@@ -111,15 +111,15 @@ TEST_F(MidEndTest, HandsOutWhatChangedAndPutsBackARefusedEdit) {
   EXPECT_TRUE(midEnd.changes().changes.empty()) << "nothing changed since the last hand-out";
 
   // The typed digit is on screen already: the list moves the focus and recounts.
-  midEnd.focusIn(cellControl(1));
-  const ChangeList typed = midEnd.edit(cellControl(1), "4");
+  midEnd.handle(events::focusIn(cellControl(1)));
+  const ChangeList typed = midEnd.handle(events::edit(cellControl(1), "4"));
   EXPECT_FALSE(touches(typed, cellControl(1), Property::Text));
   EXPECT_TRUE(touches(typed, ids::kLblFrei, Property::Text));
   EXPECT_TRUE(touches(typed, cellControl(1), Property::Description));
   EXPECT_EQ(typed.focus, cellControl(2));
 
   // A clue refuses the entry: its text comes back.
-  const ChangeList refused = midEnd.edit(cellControl(0), "7");
+  const ChangeList refused = midEnd.handle(events::edit(cellControl(0), "7"));
   ASSERT_EQ(describe(refused), (std::vector<std::string>{"txtZahl_0 0 2"}));
 
   // Across the boundary: one JSON text, its strings escaped.
@@ -128,7 +128,8 @@ TEST_F(MidEndTest, HandsOutWhatChangedAndPutsBackARefusedEdit) {
   odd.openAddress = kMakerAddress;
   EXPECT_EQ(changeListJson(odd),
             "{\"changes\":[[" + std::to_string(cellControl(3)) +
-                ",\"text\",\"a\\\"b\\\\\\u000a\"]],\"focus\":-1,\"resume\":false,\"quit\":false,"
+                ",\"text\",\"a\\\"b\\\\\\u000a\"]],\"focus\":-1,\"select\":-1,\"resume\":false,"
+                "\"quit\":false,"
                 "\"keyTaken\":false,\"keyUp\":false,\"print\":false,\"open\":\"https://"
                 "tavuro.example/\"}");
   const std::string table = controlTableJson();
@@ -136,44 +137,48 @@ TEST_F(MidEndTest, HandsOutWhatChangedAndPutsBackARefusedEdit) {
 }
 
 TEST_F(MidEndTest, OnlyThePlayersFocusMovesValidate) {
-  midEnd.focusIn(cellControl(1));
-  midEnd.edit(cellControl(1), "4");  // the game moves the focus on to cell 2
+  midEnd.handle(events::focusIn(cellControl(1)));
+  midEnd.handle(events::edit(cellControl(1), "4"));  // the game moves the focus on to cell 2
   greyAll();
   // The front end's echo of that move: cell 1 losing the focus, cell 2 getting it.
-  midEnd.focusOut(cellControl(1), FocusCause::Player);
-  midEnd.focusIn(cellControl(2));
+  midEnd.handle(events::focusOut(cellControl(1), FocusCause::Player));
+  midEnd.handle(events::focusIn(cellControl(2)));
   EXPECT_FALSE(validated());
-  midEnd.focusOut(cellControl(2), FocusCause::LeftWindow);
+  midEnd.handle(events::focusOut(cellControl(2), FocusCause::LeftWindow));
   EXPECT_FALSE(validated()) << "another application took the keyboard";
   EXPECT_EQ(midEnd.form().focusedCell(), 2);
-  midEnd.focusOut(cellControl(2), FocusCause::Player);
+  midEnd.handle(events::focusOut(cellControl(2), FocusCause::Player));
   EXPECT_TRUE(validated());
   EXPECT_EQ(midEnd.form().focusedCell(), kNoCell);
 }
 
 TEST_F(MidEndTest, KeysBecomeFocusStepsAndCommands) {
-  midEnd.focusIn(cellControl(cellAt(4, 4)));
-  const ChangeList right = midEnd.key(cellControl(cellAt(4, 4)), "ArrowRight", 0);
+  midEnd.handle(events::focusIn(cellControl(cellAt(4, 4))));
+  const ChangeList right = midEnd.handle(events::key(cellControl(cellAt(4, 4)), "ArrowRight", 0));
   EXPECT_TRUE(right.keyTaken);
   EXPECT_EQ(right.focus, cellControl(cellAt(4, 5)));
-  EXPECT_FALSE(midEnd.key(cellControl(cellAt(4, 5)), "ArrowRight", modifiers::kShift).keyTaken);
-  EXPECT_FALSE(midEnd.key(cellControl(cellAt(4, 5)), "7", 0).keyTaken);
-  EXPECT_FALSE(midEnd.key(ids::kBtnGO, "ArrowLeft", 0).keyTaken) << "arrows step cells only";
-  const ChangeList print = midEnd.key(kNoControl, "p", modifiers::kControl);
+  EXPECT_FALSE(
+      midEnd.handle(events::key(cellControl(cellAt(4, 5)), "ArrowRight", modifiers::kShift))
+          .keyTaken);
+  EXPECT_FALSE(midEnd.handle(events::key(cellControl(cellAt(4, 5)), "7", 0)).keyTaken);
+  EXPECT_FALSE(midEnd.handle(events::key(ids::kBtnGO, "ArrowLeft", 0)).keyTaken)
+      << "arrows step cells only";
+  const ChangeList print = midEnd.handle(events::key(kNoControl, "p", modifiers::kControl));
   EXPECT_TRUE(print.print && print.keyTaken);
-  EXPECT_FALSE(midEnd.key(kNoControl, "p", modifiers::kControl | modifiers::kShift).print);
-  const ChangeList generate = midEnd.key(kNoControl, "n", modifiers::kControl);
+  EXPECT_FALSE(
+      midEnd.handle(events::key(kNoControl, "p", modifiers::kControl | modifiers::kShift)).print);
+  const ChangeList generate = midEnd.handle(events::key(kNoControl, "n", modifiers::kControl));
   EXPECT_TRUE(generate.keyTaken);
   EXPECT_TRUE(generate.resume);
-  const ChangeList busyPrint = midEnd.key(kNoControl, "P", modifiers::kControl);
+  const ChangeList busyPrint = midEnd.handle(events::key(kNoControl, "P", modifiers::kControl));
   EXPECT_TRUE(busyPrint.keyTaken && !busyPrint.print) << "nothing is printed mid-generation";
-  midEnd.resume();
-  EXPECT_TRUE(midEnd.key(kNoControl, "q", modifiers::kControl).quit);
+  midEnd.handle(events::resume());
+  EXPECT_TRUE(midEnd.handle(events::key(kNoControl, "q", modifiers::kControl)).quit);
 }
 
 TEST_F(MidEndTest, APrintoutShowsTheBoardRowByRowAndTheCounter) {
-  midEnd.edit(cellControl(cellAt(0, 1)), "4x");
-  midEnd.click(optionControl(0));
+  midEnd.handle(events::edit(cellControl(cellAt(0, 1)), "4x"));
+  midEnd.handle(events::click(optionControl(0)));
   const PrintSheet sheet = midEnd.printSheet();
   std::string rows;
   for (const PrintSheet::Cell& cell : sheet.cells) rows += cell.text.empty() ? "." : cell.text;
@@ -194,47 +199,47 @@ TEST_F(MidEndTest, TheMenuBarTakesTheKeyboardWithF10OrAltAlone) {
     }
     return std::string();
   };
-  midEnd.focusIn(cellControl(1));
-  EXPECT_TRUE(midEnd.key(cellControl(1), "F10", 0).keyTaken);
+  midEnd.handle(events::focusIn(cellControl(1)));
+  EXPECT_TRUE(midEnd.handle(events::key(cellControl(1), "F10", 0)).keyTaken);
   EXPECT_EQ(highlighted(), "SudokuLaden");
   for (const char* step : {"ArrowRight", "ArrowRight", "ArrowLeft"}) {
-    EXPECT_TRUE(midEnd.key(kNoControl, step, 0).keyTaken);
+    EXPECT_TRUE(midEnd.handle(events::key(kNoControl, step, 0)).keyTaken);
   }
   EXPECT_EQ(highlighted(), "mnuEnde_1") << "the choice wraps at either end";
-  EXPECT_TRUE(midEnd.key(kNoControl, "Escape", 0).keyTaken);
+  EXPECT_TRUE(midEnd.handle(events::key(kNoControl, "Escape", 0)).keyTaken);
   EXPECT_EQ(highlighted(), "");
 
   // Alt alone, pressed and let go; Alt with another key is the browser's or the desktop's. Only
   // Alt alone asks for its release.
-  EXPECT_TRUE(midEnd.key(kNoControl, "Alt", modifiers::kAlt).keyUpWanted);
-  EXPECT_FALSE(midEnd.key(kNoControl, "d", modifiers::kAlt).keyUpWanted);
-  EXPECT_FALSE(midEnd.keyUp(kNoControl, "Alt", 0).keyTaken);
+  EXPECT_TRUE(midEnd.handle(events::key(kNoControl, "Alt", modifiers::kAlt)).keyUpWanted);
+  EXPECT_FALSE(midEnd.handle(events::key(kNoControl, "d", modifiers::kAlt)).keyUpWanted);
+  EXPECT_FALSE(midEnd.handle(events::keyUp(kNoControl, "Alt", 0)).keyTaken);
   EXPECT_EQ(highlighted(), "");
-  midEnd.key(kNoControl, "Alt", modifiers::kAlt);
-  EXPECT_TRUE(midEnd.keyUp(kNoControl, "Alt", 0).keyTaken);
+  midEnd.handle(events::key(kNoControl, "Alt", modifiers::kAlt));
+  EXPECT_TRUE(midEnd.handle(events::keyUp(kNoControl, "Alt", 0)).keyTaken);
   EXPECT_EQ(highlighted(), "SudokuLaden");
 
   // A click or an entry ends the mode; a second Alt alone does too.
-  midEnd.edit(cellControl(1), "4");
+  midEnd.handle(events::edit(cellControl(1), "4"));
   EXPECT_EQ(highlighted(), "");
-  midEnd.key(kNoControl, "Alt", modifiers::kAlt);
-  midEnd.keyUp(kNoControl, "Alt", 0);
-  midEnd.key(kNoControl, "Alt", modifiers::kAlt);
-  midEnd.keyUp(kNoControl, "Alt", 0);
+  midEnd.handle(events::key(kNoControl, "Alt", modifiers::kAlt));
+  midEnd.handle(events::keyUp(kNoControl, "Alt", 0));
+  midEnd.handle(events::key(kNoControl, "Alt", modifiers::kAlt));
+  midEnd.handle(events::keyUp(kNoControl, "Alt", 0));
   EXPECT_EQ(highlighted(), "");
 
   // Return carries out the chosen item: "Sudoku neu Laden" puts the puzzle back.
-  midEnd.key(kNoControl, "F10", 0);
-  EXPECT_TRUE(midEnd.key(kNoControl, "Enter", 0).keyTaken);
+  midEnd.handle(events::key(kNoControl, "F10", 0));
+  EXPECT_TRUE(midEnd.handle(events::key(kNoControl, "Enter", 0)).keyTaken);
   EXPECT_EQ(test::boardLine(midEnd.form().game().board), test::kPlayablePuzzle);
   EXPECT_EQ(highlighted(), "");
-  midEnd.key(kNoControl, "F10", 0);
-  midEnd.key(kNoControl, "ArrowLeft", 0);
-  EXPECT_TRUE(midEnd.key(kNoControl, "Enter", 0).quit);
+  midEnd.handle(events::key(kNoControl, "F10", 0));
+  midEnd.handle(events::key(kNoControl, "ArrowLeft", 0));
+  EXPECT_TRUE(midEnd.handle(events::key(kNoControl, "Enter", 0)).quit);
 }
 
 TEST_F(MidEndTest, GenerationPaintsTheFrameAndTheSplashBeforeItResumes) {
-  const ChangeList first = midEnd.click(ids::kBtnGO);
+  const ChangeList first = midEnd.handle(events::click(ids::kBtnGO));
   EXPECT_TRUE(first.resume);
   EXPECT_TRUE(touches(first, ids::kFrame2, Property::Visible));
   EXPECT_TRUE(touches(first, ids::kSplash, Property::Visible));
@@ -242,37 +247,39 @@ TEST_F(MidEndTest, GenerationPaintsTheFrameAndTheSplashBeforeItResumes) {
   EXPECT_TRUE(touches(first, cellControl(1), Property::ReadOnly)) << "busy: nothing typed lands";
   // What the player does in the event pass is refused; the grid stays on the board.
   const std::string grid = test::boardLine(midEnd.form().game().board);
-  EXPECT_FALSE(midEnd.click(ids::kBtnLoesung).resume);
-  EXPECT_FALSE(midEnd.click(ids::kBtnGO).resume);
+  EXPECT_FALSE(midEnd.handle(events::click(ids::kBtnLoesung)).resume);
+  EXPECT_FALSE(midEnd.handle(events::click(ids::kBtnGO)).resume);
   EXPECT_EQ(test::boardLine(midEnd.form().game().board), grid);
 
-  const ChangeList second = midEnd.resume();
+  const ChangeList second = midEnd.handle(events::resume());
   EXPECT_FALSE(second.resume);
   EXPECT_TRUE(touches(second, ids::kFrame2, Property::Visible));
   EXPECT_FALSE(midEnd.form().ui().busy);
   EXPECT_NE(test::boardLine(midEnd.form().game().board), grid) << "carved";
-  EXPECT_TRUE(midEnd.resume().changes.empty()) << "a second resume does nothing";
+  EXPECT_TRUE(midEnd.handle(events::resume()).changes.empty()) << "a second resume does nothing";
 }
 
 TEST_F(MidEndTest, TheSplashCountsOnTicksOpensTheMakersPageAndClosesAtTheSeventh) {
-  midEnd.click(ids::kBtnGO);
-  midEnd.resume();
-  EXPECT_EQ(midEnd.click(ids::kImgLogo).openAddress, kMakerAddress);
-  EXPECT_EQ(midEnd.drop(ids::kSplashFrame).openAddress, kMakerAddress);
+  midEnd.handle(events::click(ids::kBtnGO));
+  midEnd.handle(events::resume());
+  EXPECT_EQ(midEnd.handle(events::click(ids::kImgLogo)).openAddress, kMakerAddress);
+  EXPECT_EQ(midEnd.handle(events::drop(ids::kSplashFrame)).openAddress, kMakerAddress);
   std::vector<std::string> lines;
   for (int tick = 0; tick < 6; ++tick) {
-    for (const Change& c : midEnd.timer(ids::kTimer1).changes) lines.push_back(c.text);
+    for (const Change& c : midEnd.handle(events::timer(ids::kTimer1)).changes)
+      lines.push_back(c.text);
   }
   EXPECT_EQ(lines.front(), "noch 5 sec dann geht's weiter");
   EXPECT_EQ(lines.back(), "noch 0 sec dann geht's weiter");
-  midEnd.click(ids::kBtnGO);  // a running count is not restarted
-  midEnd.resume();
+  midEnd.handle(events::click(ids::kBtnGO));  // a running count is not restarted
+  midEnd.handle(events::resume());
   EXPECT_EQ(midEnd.countdown().tickCount(), 6);
-  const ChangeList closing = midEnd.timer(ids::kTimer1);
+  const ChangeList closing = midEnd.handle(events::timer(ids::kTimer1));
   EXPECT_TRUE(touches(closing, ids::kSplash, Property::Visible));
   EXPECT_FALSE(midEnd.splashOpen());
-  EXPECT_TRUE(midEnd.click(ids::kLblCompany).openAddress.empty()) << "no window, no link";
-  EXPECT_TRUE(midEnd.timer(ids::kTimer1).changes.empty());
+  EXPECT_TRUE(midEnd.handle(events::click(ids::kLblCompany)).openAddress.empty())
+      << "no window, no link";
+  EXPECT_TRUE(midEnd.handle(events::timer(ids::kTimer1)).changes.empty());
 }
 
 // A cell says in words what its colours say: clue or entry or free; while it is green, which of
@@ -283,8 +290,9 @@ TEST_F(MidEndTest, DescribesInWordsWhatTheColoursSay) {
   for (int column = 0; column < 9; ++column) {
     const CellIndex cell = cellAt(0, column);
     if (midEnd.form().game().board.locked(cell)) continue;
-    midEnd.focusIn(cellControl(cell));
-    midEnd.edit(cellControl(cell), rows.substr(static_cast<std::size_t>(column), 1));
+    midEnd.handle(events::focusIn(cellControl(cell)));
+    midEnd.handle(
+        events::edit(cellControl(cell), rows.substr(static_cast<std::size_t>(column), 1)));
   }
   const auto state = [&](int row, int column) {
     return midEnd.stateOf(cellControl(cellAt(row, column)));
@@ -296,7 +304,8 @@ TEST_F(MidEndTest, DescribesInWordsWhatTheColoursSay) {
   EXPECT_EQ(state(1, 0).description, "frei");
   EXPECT_EQ(state(1, 0).marks, "");
 
-  midEnd.click(ids::kBtnPlus);  // the 1s: the first row holds one in its seventh column
+  midEnd.handle(
+      events::click(ids::kBtnPlus));  // the 1s: the first row holds one in its seventh column
   EXPECT_EQ(state(0, 1).description, "4, die 1 ist hier ausgeschlossen");
   EXPECT_EQ(state(0, 1).marks, "excluded");
   EXPECT_EQ(state(2, 6).marks, "excluded");
@@ -360,7 +369,7 @@ TEST_F(MidEndTest, AFrontEndThatAppliesEveryListShowsTheGameState) {
   };
   // The fixture's hand-outs went to nobody: start over from a fresh window.
   MidEnd fresh(window, random, clock);
-  apply(fresh.load());
+  apply(fresh.handle(events::load()));
   std::mt19937 dice(11);
   std::string kept;  // a snapshot taken along the way, brought back now and then
   const std::string texts[] = {"", "5", "9", "0", "x7", "12", "\u00e4"};
@@ -370,38 +379,41 @@ TEST_F(MidEndTest, AFrontEndThatAppliesEveryListShowsTheGameState) {
     ChangeList list;
     switch (dice() % 11) {
       case 0:
-        list = fresh.click(dice() % 8 == 0 ? ids::kBtnGO : id);
+        list = fresh.handle(events::click(dice() % 8 == 0 ? ids::kBtnGO : id));
         break;
       case 1:
         if (id >= 0 && id < kControlCount) shown[static_cast<std::size_t>(id)].text = text;
-        list = fresh.edit(id, text);
+        list = fresh.handle(events::edit(id, text));
         if (id >= 0 && id < kControlCount && cellOfControl(id) < 0 && id != ids::kTxtShow) {
           shown[static_cast<std::size_t>(id)].text = fresh.stateOf(id).text;  // no text box
         }
         break;
       case 2:
-        list = fresh.focusIn(id);
+        list = fresh.handle(events::focusIn(id));
         break;
       case 3:
-        list = fresh.focusOut(id, dice() % 2 ? FocusCause::Player : FocusCause::LeftWindow);
+        list = fresh.handle(
+            events::focusOut(id, dice() % 2 ? FocusCause::Player : FocusCause::LeftWindow));
         break;
       case 4: {
         const char* keys[] = {"ArrowUp", "ArrowRight", "F10", "Alt", "Enter", "Escape", "7"};
         const char* name = keys[dice() % std::size(keys)];
-        list = dice() % 4 == 0 ? fresh.keyUp(id, name, 0) : fresh.key(id, name, dice() % 3);
+        list = dice() % 4 == 0 ? fresh.handle(events::keyUp(id, name, 0))
+                               : fresh.handle(events::key(id, name, dice() % 3));
         break;
       }
       case 5:
-        list = fresh.timer(dice() % 2 ? ids::kTimer1 : id);
+        list = fresh.handle(events::timer(dice() % 2 ? ids::kTimer1 : id));
         break;
       case 6:
-        list = fresh.drop(id);
+        list = fresh.handle(events::drop(id));
         break;
       case 7:
-        list = fresh.resume();
+        list = fresh.handle(events::resume());
         break;
       case 8:
-        list = dice() % 3 == 0 ? fresh.dismissSplash() : fresh.padKey(id, dice() % 12 - 1);
+        list = dice() % 3 == 0 ? fresh.handle(events::dismiss())
+                               : fresh.handle(events::pad(id, dice() % 12 - 1));
         break;
       case 9:
         if (dice() % 2) {

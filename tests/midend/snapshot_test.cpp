@@ -179,18 +179,18 @@ TEST(SnapshotMidEnd, RestoringShowsTheGameAndClosesTheSplash) {
   EngineRandomSource random;
   SteppingClock clock;
   MidEnd playing(window, random, clock);
-  playing.load();
-  playing.click(ids::kBtnGO);
-  playing.resume();
+  playing.handle(events::load());
+  playing.handle(events::click(ids::kBtnGO));
+  playing.handle(events::resume());
   ASSERT_TRUE(playing.splashOpen());
-  playing.focusIn(cellControl(40));
+  playing.handle(events::focusIn(cellControl(40)));
   const std::string text = playing.snapshot();
 
   MidEnd restored(window, random, clock);
-  restored.load();
-  restored.click(ids::kBtnGO);
+  restored.handle(events::load());
+  restored.handle(events::click(ids::kBtnGO));
   EXPECT_FALSE(restored.restore(text)) << "not in the middle of a generation";
-  restored.resume();
+  restored.handle(events::resume());
   const auto list = restored.restore(text);
   ASSERT_TRUE(list.has_value());
   EXPECT_FALSE(restored.splashOpen());
