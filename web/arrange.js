@@ -118,6 +118,7 @@ export class Arrangement {
       view.window.insertBefore(view.menubar, view.client);
       view.desk.appendChild(this.pad);
       const rank = (row) => (row.tabIndex >= 0 ? row.tabIndex : 1000 + row.id);
+      let gridPlaced = false;
       for (const row of rows.sort((a, b) => rank(a) - rank(b))) {
         if (row.kind === "menuItem") {
           view.elements[row.id].style.cssText = "";
@@ -127,7 +128,7 @@ export class Arrangement {
         // The cells stay in the board's grid, which goes where the first of them stands.
         const into = container.kind === "window" ? view.client : view.elements[container.id];
         if (row.kind !== "cell") into.appendChild(element);
-        else if (!view.boardGrid.parentElement?.isSameNode(into)) into.appendChild(view.boardGrid);
+        else if (!gridPlaced) gridPlaced = !!into.appendChild(view.boardGrid);
         placeOnDesktop(element, row);
       }
       for (const container of this.regions.values()) {
