@@ -5,7 +5,7 @@
 // style.css lays the regions out. The choice follows rotation, resizing and zoom, and keeps the
 // game and the focus.
 import { make } from "./core.js";
-import { placeOnDesktop, placeOnPhone } from "./build.js";
+import { attrs, placeOnDesktop, placeOnPhone } from "./build.js";
 
 export class Arrangement {
   constructor(view, setup) {
@@ -31,9 +31,7 @@ export class Arrangement {
   // The digit pad of a touch screen: a button does what typing its digit (or Delete) into the
   // box with the focus does. It never takes the focus itself.
   buildPad() {
-    const view = this.view, pad = make("div", { cls: "pad", parent: view.desk });
-    pad.setAttribute("role", "group");
-    pad.setAttribute("aria-label", this.setup.pad.name);
+    const view = this.view, pad = attrs(make("div", { cls: "pad", parent: view.desk }), { role: "group", "aria-label": this.setup.pad.name });
     pad.hidden = true;
     this.setup.pad.buttons.forEach((caption, place) => {
       const button = make("button", { text: caption, parent: pad });
@@ -53,8 +51,7 @@ export class Arrangement {
   // The window's right edge, dragged with the mouse or a finger, makes it wider or narrower:
   // from its own width to the desk's, or on a touch screen to every control in view.
   buildGrip() {
-    const view = this.view, grip = make("div", { cls: "grip", parent: view.desk });
-    grip.setAttribute("aria-hidden", "true");
+    const view = this.view, grip = attrs(make("div", { cls: "grip", parent: view.desk }), { "aria-hidden": "true" });
     const natural = view.main.rect[2] / 15;
     const full = Math.max(...view.table.filter((row) => row.window === "main" && row.kind !== "window")
       .map((row) => (row.rect[0] + row.rect[2]) / 15)) + 8;
@@ -69,7 +66,7 @@ export class Arrangement {
         this.fit();
       };
       grip.addEventListener("pointermove", move);
-      grip.addEventListener("pointerup", () => grip.removeEventListener("pointermove", move), { once: true });
+      for (const end of ["pointerup", "pointercancel"]) grip.addEventListener(end, () => grip.removeEventListener("pointermove", move), { once: true });
     });
     this.grip = grip;
   }
@@ -78,8 +75,7 @@ export class Arrangement {
   // bar, the board and the digit pad are regions as they are.
   buildPhone() {
     const view = this.view;
-    this.phone = make("section", { id: "phone", parent: view.desk });
-    this.phone.setAttribute("aria-label", view.main.caption);
+    this.phone = attrs(make("section", { id: "phone", parent: view.desk }), { "aria-label": view.main.caption });
     view.phoneElement = this.phone;
     this.regions = new Map();
     for (const name of this.setup.regions) {

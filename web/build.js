@@ -4,6 +4,24 @@
 import { cssColor, kThemeColor, make, px } from "./core.js";
 
 const kAlign = { topLeft: "left", left: "left", center: "center", right: "right" };
+const color = (value) => (value === kThemeColor ? "" : cssColor(value));
+// How each property of a change list shows on an element.
+const kSetters = {
+  text: (e, v) => { if (e.tagName === "INPUT") e.value = v; else e.textContent = v; },
+  background: (e, v) => { e.style.backgroundColor = color(v); },
+  foreground: (e, v) => { e.style.color = color(v); },
+  readOnly: (e, v) => { e.readOnly = v; },
+  visible: (e, v) => { e.hidden = !v; },
+  checked: (e, v) => { e.checked = v; },
+  description: (e, v) => e.setAttribute("aria-description", v),
+  highlighted: (e, v, view) => { e.classList.toggle("highlighted", v); view.menuChanged = true; },
+  marks: (e, v) => { if (v) e.dataset.marks = v; else delete e.dataset.marks; },
+};
+// Sets an element's attributes.
+export const attrs = (element, values) => {
+  for (const [name, value] of Object.entries(values)) element.setAttribute(name, value);
+  return element;
+};
 
 // Where the desktop arrangement puts a control, in the window's twips, and its font there.
 export function placeOnDesktop(element, row) {
@@ -34,9 +52,7 @@ function describe(element, row) {
   element.style.fontWeight = row.bold ? "bold" : "normal";
   element.style.textAlign = kAlign[row.align];
   if (row.background !== kThemeColor) element.style.backgroundColor = cssColor(row.background);
-  if (row.foreground !== kThemeColor) {
-    element.style[row.kind === "shape" ? "borderColor" : "color"] = cssColor(row.foreground);
-  }
+  if (row.foreground !== kThemeColor) element.style[row.kind === "shape" ? "borderColor" : "color"] = cssColor(row.foreground);
   if (row.wordWrap) element.dataset.wrap = "";
   if (row.bordered) element.classList.add("bordered");
   if (row.toolTip) element.title = row.toolTip;
@@ -56,18 +72,15 @@ export class Renderer {
     this.timers = new Map();
     this.desk = document.getElementById("desk");
     this.quiet = false;  // the page moves the focus itself: not reported
-    this.announcer = make("div", { cls: "visually-hidden", parent: this.desk });
-    this.announcer.setAttribute("role", "status");
+    this.announcer = attrs(make("div", { cls: "visually-hidden", parent: this.desk }), { role: "status" });
   }
 
   // The main window: title bar, menu bar and client area, its controls nested in their frames.
   buildMain() {
     const self = this.table.find((row) => row.kind === "window" && row.window === "main");
-    const win = make("section", { id: self.objectName, cls: "window", parent: this.desk });
-    win.setAttribute("aria-label", self.caption);
+    const win = attrs(make("section", { id: self.objectName, cls: "window", parent: this.desk }), { "aria-label": self.caption });
     make("div", { cls: "titlebar", text: self.caption, parent: win });
-    this.menubar = make("nav", { cls: "menubar", parent: win });
-    this.menubar.setAttribute("role", "menubar");
+    this.menubar = attrs(make("nav", { cls: "menubar", parent: win }), { role: "menubar" });
     this.client = make("div", { cls: "client", parent: win });
     // The client area is as wide as the window: widening the window brings the right-hand
     // panel into view.
@@ -113,25 +126,14 @@ export class Renderer {
   // board's region.
   buildBoard(cells) {
     const { size, name } = this.setup.board;
-    const grid = make("div", { id: "board", cls: "board" });
-    grid.setAttribute("role", "grid");
-    grid.setAttribute("aria-label", name);
-    grid.setAttribute("aria-rowcount", String(size));
-    grid.setAttribute("aria-colcount", String(size));
-    const lines = Array.from({ length: size }, (_, r) => {
-      const line = make("div", { cls: "board-row", parent: grid });
-      line.setAttribute("role", "row");
-      line.setAttribute("aria-rowindex", String(r + 1));
-      return line;
-    });
+    const grid = attrs(make("div", { id: "board", cls: "board" }),
+      { role: "grid", "aria-label": name, "aria-rowcount": size, "aria-colcount": size });
+    const lines = Array.from({ length: size }, (_, r) =>
+      attrs(make("div", { cls: "board-row", parent: grid }), { role: "row", "aria-rowindex": r + 1 }));
     for (const row of [...cells].sort((a, b) => a.order - b.order)) {
-      const holder = make("div", { cls: "board-cell", parent: lines[Math.floor(row.order / size)] });
-      holder.setAttribute("role", "gridcell");
-      holder.setAttribute("aria-colindex", String((row.order % size) + 1));
-      const cell = this.elements[row.id];
-      holder.appendChild(cell);
-      cell.dataset.row = String(Math.floor(row.order / size) + 1);
-      cell.dataset.column = String((row.order % size) + 1);
+      const [r, c] = [Math.floor(row.order / size) + 1, (row.order % size) + 1], cell = this.elements[row.id];
+      attrs(make("div", { cls: "board-cell", parent: lines[r - 1] }), { role: "gridcell", "aria-colindex": c }).appendChild(cell);
+      Object.assign(cell.dataset, { row: r, column: c });
       cell.tabIndex = row.order === 0 ? 0 : -1;
       if (row.order === 0) this.boardStop = cell;
     }
@@ -153,8 +155,7 @@ export class Renderer {
   }
 
   menuItem(row) {
-    const item = make("button", { id: row.objectName, text: row.caption, parent: this.menubar });
-    item.setAttribute("role", "menuitem");
+    const item = attrs(make("button", { id: row.objectName, text: row.caption, parent: this.menubar }), { role: "menuitem" });
     item.tabIndex = -1;
     item.addEventListener("click", () => this.send("click", row.id));
     return item;
@@ -223,7 +224,13 @@ export class Renderer {
   // the pointer is released in it: the core answers which text to select.
   wireBox(box, row) {
     box.addEventListener("input", () => this.send("edit", row.id, box.value));
-    box.addEventListener("click", () => this.send("click", row.id));
+    // The pointer places no caret of the browser's: the box takes the focus and the click when
+    // the pointer is released, and the core says what to select, alike in every engine.
+    box.addEventListener("mousedown", (event) => event.preventDefault());
+    box.addEventListener("click", () => {
+      if (document.activeElement !== box) box.focus();
+      this.send("click", row.id);
+    });
     box.addEventListener("focus", () => {
       this.padTarget = row.id;
       if (row.kind === "cell") this.rove(box);
@@ -247,62 +254,25 @@ export class Renderer {
   }
 
   change(id, property, value) {
-    const row = this.table[id];
+    const row = this.table[id], element = this.elements[id];
     if (row.kind === "window" && property === "visible") {
       if (row.window === "splash") value ? this.openSplash(row) : this.closeSplash();
-      return;
-    }
-    if (property === "running") {
+    } else if (property === "running") {
       clearInterval(this.timers.get(id));
       this.timers.delete(id);
       if (value) this.timers.set(id, setInterval(() => this.send("timer", id), row.interval));
-      return;
-    }
-    const element = this.elements[id];
-    if (!element) return;
-    switch (property) {
-      case "text":
-        if (element.tagName === "INPUT") element.value = value;
-        else element.textContent = value;
-        break;
-      case "background":
-        element.style.backgroundColor = value === kThemeColor ? "" : cssColor(value);
-        break;
-      case "foreground":
-        element.style.color = value === kThemeColor ? "" : cssColor(value);
-        break;
-      case "readOnly":
-        element.readOnly = value;
-        break;
-      case "visible":
-        element.hidden = !value;
-        if (value && row.speech === "onShow") this.announce(element.textContent.trim());
-        break;
-      case "checked":
-        element.checked = value;
-        break;
-      case "description":
-        element.setAttribute("aria-description", value);
-        break;
-      case "highlighted":
-        element.classList.toggle("highlighted", value);
-        this.menuChanged = true;
-        break;
-      case "marks":
-        if (value) element.dataset.marks = value;
-        else delete element.dataset.marks;
-        break;
+    } else if (element) {
+      kSetters[property]?.(element, value, this);
+      if (property === "visible" && value && row.speech === "onShow") this.announce(element.textContent.trim());
     }
   }
 
   // The splash window: a box above the main window that never takes the keyboard, built afresh
   // from the table each time it opens; what it says once is said as it comes up.
   openSplash(row) {
-    const box = make("div", { id: row.objectName, cls: "splash", parent: this.desk });
-    box.setAttribute("role", "region");
-    box.style.backgroundColor = cssColor(row.background);
-    box.style.color = cssColor(row.foreground);
-    box.setAttribute("aria-label", row.accessibleName);
+    const box = attrs(make("div", { id: row.objectName, cls: "splash", parent: this.desk }),
+      { role: "region", "aria-label": row.accessibleName });
+    Object.assign(box.style, { backgroundColor: cssColor(row.background), color: cssColor(row.foreground) });
     // Clicks on it leave the keyboard where it is. Where it may lie over the board, a tap on it
     // beside the logo and the maker line puts it away.
     box.addEventListener("mousedown", (event) => event.preventDefault());

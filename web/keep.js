@@ -13,23 +13,17 @@ export class Keeper {
   }
 
   kept() {
-    try {
-      return sessionStorage.getItem(kKeptGame);
-    } catch {
-      return null;
-    }
+    try { return sessionStorage.getItem(kKeptGame); } catch { return null; }
   }
 
   // `text` null forgets the game; undefined (mid-command) and an unchanged text keep nothing.
   keep(text) {
     if (text === undefined || text === this.lastKept) return;
     this.lastKept = text;
-    try {
+    try {  // full or forbidden storage leaves the game unkept
       if (text === null) sessionStorage.removeItem(kKeptGame);
       else sessionStorage.setItem(kKeptGame, text);
-    } catch {
-      // full or forbidden: the game goes on unkept
-    }
+    } catch { /* unkept */ }
   }
 
   // Written a moment after the events stop, and at once when the page is hidden or goes away.

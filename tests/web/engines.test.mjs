@@ -9,7 +9,7 @@ import { mkdtemp, rm } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import puppeteer from "puppeteer-core";
-import { boardLine, root, seedOf, serve, stageReleases } from "./harness.mjs";
+import { boardLine, loadScenarios, playScenario, root, seedOf, serve, stageReleases } from "./harness.mjs";
 
 const nativeGen = process.env.KALMOTRE_GEN ?? join(root, "build/debug/kalmotre-gen");
 const firefoxBinary = process.env.FIREFOX ?? "/usr/bin/firefox-esr";
@@ -28,6 +28,11 @@ async function firefoxSession() {
     goto: (url) => page.goto(url),
     evaluate: (fn, ...args) => page.evaluate(fn, ...args),
     click: (selector) => page.click(selector),
+    clickAt: async (id, where) => {
+      const box = await (await page.$(`#${id}`)).boundingBox();
+      const x = where === "left" ? box.x + 2 : where === "right" ? box.x + box.width - 3 : box.x + box.width / 2;
+      await page.mouse.click(x, box.y + box.height / 2);
+    },
     type: (text) => page.keyboard.type(text),
     press: (key) => page.keyboard.press(key),
     errors: async () => errors,
@@ -38,7 +43,7 @@ async function firefoxSession() {
 // WebKit: WebKitWebDriver's classic protocol over HTTP. A page MiniBrowser shows for the driver
 // writes nothing to its console output, so the console is checked on a load of its own below.
 const kKeys = { F10: "\uE03A", Enter: "\uE007", Escape: "\uE00C", ArrowLeft: "\uE012",
-  ArrowRight: "\uE014", Alt: "\uE00A" };
+  ArrowRight: "\uE014", Alt: "\uE00A", Delete: "\uE017", Backspace: "\uE003" };
 let webkit = null;  // the display and the driver, shared by the sessions
 async function startWebKit() {
   const xvfb = spawn("Xvfb", ["-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
@@ -71,6 +76,8 @@ async function webkitSession() {
     "webkitgtk:browserOptions": { binary: join(root, "tests/web/minibrowser"),
       args: ["--automation"] } } } });
   const s = `/session/${sessionId}`;
+  // Wide enough that the splash, in the middle of the window, leaves the board's cells free.
+  await call("POST", `${s}/window/rect`, { width: 1280, height: 1000 });
   const element = async (selector) =>
     Object.values(await call("POST", `${s}/element`, { using: "css selector", value: selector }))[0];
   const keys = (list) => call("POST", `${s}/actions`, { actions: [{ type: "key", id: "keyboard",
@@ -82,6 +89,16 @@ async function webkitSession() {
         Promise.resolve((${fn}).apply(null, Array.from(arguments).slice(0, -1))).then(done, (e) => done("error: " + e));`,
       args }),
     click: async (selector) => call("POST", `${s}/element/${await element(selector)}/click`, {}),
+    // A press and release at the box's left or right edge (the middle otherwise): WebDriver
+    // offsets count from the element's centre.
+    clickAt: async (id, where) => {
+      const target = await element(`#${id}`);
+      const { width } = await call("GET", `${s}/element/${target}/rect`);
+      const x = where === "left" ? 2 - Math.floor(width / 2) : where === "right" ? Math.floor(width / 2) - 3 : 0;
+      await call("POST", `${s}/actions`, { actions: [{ type: "pointer", id: "mouse", parameters: { pointerType: "mouse" },
+        actions: [{ type: "pointerMove", origin: { "element-6066-11e4-a52e-4f735466cecf": target }, x, y: 0 },
+          { type: "pointerDown", button: 0 }, { type: "pointerUp", button: 0 }] }] });
+    },
     type: (text) => keys([...text]),
     press: (key) => keys([kKeys[key] ?? key]),
     errors: null,  // see webkitConsole
@@ -164,6 +181,10 @@ for (const [engine, open] of engines) {
       await b.press("ArrowLeft");
       assert.equal(await active(b), "txtZahl_2", "left of cell 9 is cell 2, in block 0");
     }));
+
+    test("plays every scenario of the table with real clicks and keys", async () => {
+      for (const scenario of await loadScenarios()) await play(open, (b) => playScenario(b, scenario));
+    });
 
     test("paints the thinking frame and makes the puzzle kalmotre-gen makes", () => play(open, async (b) => {
       const seconds = 7.25;

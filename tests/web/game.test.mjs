@@ -6,8 +6,8 @@ import { execFileSync, spawnSync } from "node:child_process";
 import { writeFileSync } from "node:fs";
 import { rm } from "node:fs/promises";
 import { join } from "node:path";
-import { background, boardLine, expectedLayout, generate, play as playIn, root, seedOf, serve,
-  siteAndBrowser, stageReleases } from "./harness.mjs";
+import { background, boardLine, expectedLayout, generate, loadScenarios, play as playIn, playScenario,
+  root, seedOf, serve, siteAndBrowser, stageReleases } from "./harness.mjs";
 
 const nativeGen = process.env.KALMOTRE_GEN ?? join(root, "build/debug/kalmotre-gen");
 const nodeGen = join(root, "build/web/kalmotre-gen.js");
@@ -159,13 +159,25 @@ describe("the web edition", () => {
     }
   }));
 
-  test("a typed digit moves the focus on, recounts, and the last cell keeps it", () => play(async (page) => {
-    await typeInto(page, 8, "7");
-    assert.equal(await page.evaluate(() => document.activeElement.id), "txtZahl_9");
-    assert.equal(await page.textContent("#lblFrei"), "Freie Felder: 80");
+  test("plays every scenario of the table with real clicks and keys", async () => {
+    for (const scenario of await loadScenarios()) {
+      await play(async (page) => {
+        await playScenario({
+          clickAt: async (id, where) => {
+            const box = await page.locator(`#${id}`).boundingBox();
+            const x = where === "left" ? box.x + 2 : where === "right" ? box.x + box.width - 3 : box.x + box.width / 2;
+            await page.mouse.click(x, box.y + box.height / 2);
+          },
+          type: (text) => page.keyboard.type(text),
+          press: (key) => page.keyboard.press(key),
+          evaluate: (fn, arg) => page.evaluate(fn, arg),
+        }, scenario);
+      }, { device: { viewport: { width: 1280, height: 800 } } });  // the splash beside the board
+    }
+  });
+
+  test("the arrows stop at the board's edge", () => play(async (page) => {
     await typeInto(page, 80, "3");
-    assert.equal(await page.evaluate(() => document.activeElement.id), "txtZahl_80");
-    assert.equal(await page.textContent("#lblFrei"), "Freie Felder: 79");
     await page.keyboard.press("ArrowLeft");
     assert.equal(await page.evaluate(() => document.activeElement.id), "txtZahl_79");
     await page.keyboard.press("ArrowDown");

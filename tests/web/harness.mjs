@@ -171,3 +171,53 @@ export async function stageReleases() {
   const secondCache = (await readFile(join(second, "sw.js"), "utf8")).match(/const CACHE = "([^"]+)"/)[1];
   return { work, first, second, secondCache };
 }
+
+// The play scenarios of tests/data/scenarios.txt, as the mid end and the Qt window play them.
+export async function loadScenarios() {
+  const scenarios = [];
+  for (const line of (await readFile(join(root, "tests/data/scenarios.txt"), "utf8")).split("\n")) {
+    if (line.trim() === "" || line.startsWith("#")) continue;
+    const [verb, ...rest] = line.split(" ");
+    if (verb === "scenario") scenarios.push({ name: rest.join(" "), steps: [] });
+    else if (verb === "clock") scenarios.at(-1).clock = Number(rest[0]);
+    else if (["type", "key", "free"].includes(verb)) scenarios.at(-1).steps.push({ verb, argument: rest.join(" ") });
+    else scenarios.at(-1).steps.push({ verb, box: rest[0], argument: rest.slice(1).join(" ").replace(/^"(.*)"$/, "$1") });
+  }
+  return scenarios;
+}
+
+// rRcC names a cell, any other word a control by its name.
+const boxId = (box) => {
+  const cell = /^r(\d)c(\d)$/.exec(box);
+  if (!cell) return box;
+  const [row, column] = [cell[1] - 1, cell[2] - 1];
+  return `txtZahl_${9 * (3 * Math.floor(row / 3) + Math.floor(column / 3)) + 3 * (row % 3) + (column % 3)}`;
+};
+const kColours = { "rgb(255, 255, 0)": "yellow", "rgb(255, 255, 255)": "white", "rgb(0, 255, 0)": "green" };
+
+// Plays a scenario through a driver: clickAt(id, "left" | "right" | ""), type(text), press(key)
+// and evaluate(fn, ...args), each awaited; a fresh page that has made no puzzle yet.
+export async function playScenario(b, scenario) {
+  await b.evaluate((s) => {
+    window.kalmotreTest.fixClock(s);
+    document.getElementById("btnGO").click();
+  }, scenario.clock);
+  for (let k = 0; k < 100 && !(await b.evaluate(() => document.getElementById("Frame2").hidden)); ++k) {
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  for (const step of scenario.steps) {
+    const id = step.box && boxId(step.box), where = `${scenario.name}: ${step.verb} ${step.box ?? ""} ${step.argument}`;
+    const read = (fn) => b.evaluate(fn, id);
+    if (step.verb === "click") await b.clickAt(id, step.argument);
+    else if (step.verb === "type") await b.type(step.argument);
+    else if (step.verb === "key") await b.press(step.argument);
+    else if (step.verb === "text") assert.equal(await read((i) => document.getElementById(i).value), step.argument, where);
+    else if (step.verb === "focus") assert.equal(await read(() => document.activeElement.id), id, where);
+    else if (step.verb === "colour") {
+      const colour = await read((i) => getComputedStyle(document.getElementById(i)).backgroundColor);
+      assert.equal(kColours[colour] ?? colour, step.argument, where);
+    } else if (step.verb === "free") {
+      assert.match(await read(() => document.getElementById("lblFrei").textContent), new RegExp(`: ${step.argument}$`), where);
+    }
+  }
+}

@@ -15,6 +15,9 @@ const kScreens = [
   { name: "390×844", device: touchScreen(390, 844), full: true },
   { name: "412×915", device: touchScreen(412, 915), full: true },
   { name: "844×390 sideways", device: touchScreen(844, 390), full: true, sideways: true },
+  // Low phones held sideways: the board, the digits and the commands on the first screen.
+  { name: "740×360 sideways", device: touchScreen(740, 360), full: false, sideways: true, commands: true },
+  { name: "640×360 sideways", device: touchScreen(640, 360), full: false, sideways: true, commands: true },
   { name: "768×1024 tablet", device: touchScreen(768, 1024), full: true },
   // A 1280×800 desktop at 200 % zoom, with a mouse.
   { name: "640×400 zoomed", device: { viewport: { width: 640, height: 400 }, deviceScaleFactor: 2 },
@@ -82,6 +85,7 @@ function checkScreen(s, screen, when) {
     assert.ok(inView(c, s), `${where}: cell ${k} is off the first screen`);
   }
   assert.ok(inView(s.pad, s), `${where}: the digits are off the first screen`);
+  if (screen.commands) assert.ok(inView(s.commands, s), `${where}: commands out of view`);
   if (screen.full) {
     for (const part of ["counter", "commands", "menu"]) assert.ok(inView(s[part], s), `${where}: ${part} out of view`);
   }
