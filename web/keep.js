@@ -1,11 +1,10 @@
-// The game kept in the tab's session storage across a reload: nothing in cookies or local
-// storage, nothing shared between tabs. A browser that refuses storage leaves the game unkept.
+// The game kept in the tab's session storage across a reload: nothing in cookies or local storage, nothing shared
+// between tabs. A browser that refuses storage leaves the game unkept.
 const kKeptGame = "kalmotre.game";
 
 export class Keeper {
   constructor(core) {
     this.core = core;
-    this.ended = false;
     window.addEventListener("pagehide", () => this.keepNow());
     document.addEventListener("visibilitychange", () => {
       if (document.visibilityState === "hidden") this.keepNow();
@@ -16,28 +15,24 @@ export class Keeper {
     try { return sessionStorage.getItem(kKeptGame); } catch { return null; }
   }
 
-  // `text` null forgets the game; undefined (mid-command) and an unchanged text keep nothing.
+  // null forgets the game; undefined (in the middle of a command) and an unchanged text keep nothing new.
   keep(text) {
     if (text === undefined || text === this.lastKept) return;
     this.lastKept = text;
-    try {  // full or forbidden storage leaves the game unkept
+    try {
       if (text === null) sessionStorage.removeItem(kKeptGame);
       else sessionStorage.setItem(kKeptGame, text);
-    } catch { /* unkept */ }
+    } catch { /* full or forbidden */ }
   }
 
   // Written a moment after the events stop, and at once when the page is hidden or goes away.
   keepSoon() {
-    if (!this.timer) this.timer = setTimeout(() => this.keepNow(), 250);
+    this.timer ||= setTimeout(() => this.keepNow(), 250);
   }
   keepNow() {
     clearTimeout(this.timer);
     this.timer = 0;
     if (!this.ended) this.keep(this.core.snapshot() || undefined);
   }
-
-  end() {
-    this.ended = true;
-    this.keep(null);
-  }
+  end() { this.ended = true; this.keep(null); }
 }

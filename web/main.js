@@ -1,6 +1,5 @@
-// The browser front end: builds both windows from the core's control table, reports every event
-// to the core in one call and applies the change list it answers with. Every rule is the core's
-// (kalmotre.wasm); here nothing is decided.
+// The browser front end: builds the windows from the core's table, reports every event to the core in one call and
+// applies the change list it answers with. Every rule is the core's (kalmotre.wasm); here nothing is decided.
 import createKalmotre from "./kalmotre.js";
 import { Core, make } from "./core.js";
 import { Renderer } from "./build.js";
@@ -10,32 +9,30 @@ import { PrintSheet } from "./print.js";
 
 class Page {
   constructor(module) {
-    this.core = new Core(module);
-    const setup = this.core.setup;
+    const core = this.core = new Core(module), setup = core.setup;
     document.documentElement.style.setProperty("--touch", `${setup.touchTarget}px`);
     this.view = new Renderer(setup, (...event) => this.send(...event));
     this.view.buildMain();
-    this.keeper = new Keeper(this.core);
-    this.printSheet = new PrintSheet(this.core);
+    this.keeper = new Keeper(core);
+    this.printSheet = new PrintSheet(core);
     this.arrangement = new Arrangement(this.view, setup);
-    // Every key goes to the core, named as the browser names it; what the core takes goes no
-    // further. A key's release goes only where the core asked for it with the key.
+    // Every key goes to the core, named as the browser names it; what the core takes goes no further. A key's release
+    // goes only where the core asked for it with the key.
     for (const type of ["keydown", "keyup"]) {
       document.addEventListener(type, (event) => {
         if (type === "keyup" && !this.keyUpWanted) return;
-        const held = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) | (event.metaKey ? 8 : 0);
+        const held = event.shiftKey | (event.ctrlKey << 1) | (event.altKey << 2) | (event.metaKey << 3);
         const list = this.send(type === "keydown" ? "key" : "keyUp", this.view.elements.indexOf(event.target), event.key, held);
         this.keyUpWanted = type === "keydown" && list.keyUp;
         if (list.keyTaken) event.preventDefault();
       });
     }
     // A game the tab kept comes back as it was; a kept text the core refuses is dropped.
-    const kept = this.keeper.kept();
-    const restored = kept ? this.core.restore(kept) : null;
+    const kept = this.keeper.kept(), restored = kept && core.restore(kept);
     if (restored) {
       this.apply(restored);
     } else {
-      if (kept) this.keeper.keep(null);
+      this.keeper.keep(null);
       this.send("load");
     }
     if (!this.view.client.contains(document.activeElement) && !this.arrangement.phone.contains(document.activeElement)) {
@@ -43,11 +40,9 @@ class Page {
     }
   }
 
-  // Every event goes to the core in one call; what it answers is shown at once, and the game
-  // as it now stands is kept for the tab.
+  // Every event goes to the core in one call; its answer is shown at once, and the game is kept for the tab.
   send(event, control = -1, text = "", flags = 0) {
-    const start = performance.now();
-    const list = this.core.handle(event, control, text, flags);
+    const start = performance.now(), list = this.core.handle(event, control, text, flags);
     this.apply(list);
     if (!list.quit) this.keeper.keepSoon();
     this.core.calls.count += 1;
@@ -55,8 +50,7 @@ class Page {
     return list;
   }
 
-  // Shows what changed, then does what the core asks: focus, select, the maker's page, print,
-  // paint and resume, quit.
+  // Shows what changed, then does what the core asks: focus, select, the maker's page, print, paint and resume, quit.
   apply(list) {
     const view = this.view;
     view.menuChanged = false;
@@ -73,18 +67,13 @@ class Page {
   // The chosen menu item has the keyboard; leaving the menu gives it back where it was.
   followMenu() {
     const menu = this.view.menubar, chosen = menu.querySelector(".highlighted");
-    if (chosen) {
-      if (!menu.contains(document.activeElement)) this.beforeMenu = document.activeElement;
-      chosen.focus();
-    } else if (menu.contains(document.activeElement)) {
-      this.beforeMenu?.focus();
-    }
+    if (chosen && !menu.contains(document.activeElement)) this.beforeMenu = document.activeElement;
+    if (chosen) chosen.focus();
+    else if (menu.contains(document.activeElement)) this.beforeMenu?.focus();
   }
 
-  // The frame and the splash are painted before the generation goes on: the first animation
-  // frame runs before a paint, the second after it. A hidden page gets no frames, so there a
-  // timer goes on at once; a page that is shown waits for its frames however slow they come,
-  // and only a page that gets none at all for two seconds goes on without them.
+  // The frame and the splash are painted before the generation goes on (the second animation frame runs after a
+  // paint). A hidden page gets no frames: there it goes on at once; a shown one waits for them up to two seconds.
   paintThenResume() {
     let resumed = false;
     const resume = () => {
@@ -93,25 +82,22 @@ class Page {
       document.removeEventListener("visibilitychange", whenHidden);
       this.send("resume");
     };
-    const whenHidden = () => {
-      if (document.visibilityState === "hidden") setTimeout(resume, 0);
-    };
+    const whenHidden = () => { if (document.visibilityState === "hidden") setTimeout(resume, 0); };
     requestAnimationFrame(() => requestAnimationFrame(resume));
     document.addEventListener("visibilitychange", whenHidden);
     whenHidden();
     setTimeout(resume, 2000);
   }
 
-  // "Beenden": both windows go at once. A page the browser will not close is left with a way
-  // to start the game again.
+  // "Beenden": both windows go at once. A page the browser will not close is left with a way to start the game again.
   quit() {
+    const view = this.view, texts = this.core.setup.texts;
     this.keeper.end();
-    this.view.closeSplash();
-    this.view.stopTimers();
-    const desk = this.view.desk, texts = this.core.setup.texts;
-    desk.replaceChildren();
+    view.closeSplash();
+    view.stopTimers();
+    view.desk.replaceChildren();
     window.close();
-    const ended = make("div", { cls: "ended", parent: desk, text: texts.ended });
+    const ended = make("div", { cls: "ended", parent: view.desk, text: texts.ended });
     make("br", { parent: ended });
     const again = make("button", { id: "restartGame", text: texts.startAgain, parent: ended });
     again.addEventListener("click", () => location.reload());
@@ -123,21 +109,16 @@ const module = await createKalmotre();
 const page = new Page(module);
 // When the board became playable, in milliseconds since navigation began (for the benchmark).
 window.kalmotreReadyAt = performance.now();
-// A test seam, not a player's option: a fixed clock makes every new puzzle the same.
+// A test seam, not a player's option: a fixed clock makes every new puzzle the same; the rest is for the benchmark.
 window.kalmotreTest = {
   fixClock: (seconds) => page.core.game.fixClock(seconds),
   generationMicroseconds: (option, count) => module.generationMicroseconds(option, count),
-  // Calls into the core so far, and the milliseconds spent in them and in applying their lists.
   coreCalls: () => ({ ...page.core.calls }),
-  // A click on the control of that element id (the one that makes a new puzzle) with its second
-  // half at once, in microseconds: what the page and the core spend, without the frame between.
+  // A click on the element's control and its second half at once, in µs: the page's and the core's time, no frames.
   clickMicroseconds: (elementId, count) => {
     const control = page.view.elements.findIndex((element) => element?.id === elementId);
     const start = performance.now();
-    for (let k = 0; k < count; ++k) {
-      page.send("click", control);
-      page.send("resume");
-    }
+    for (let k = 0; k < count; ++k) page.send("click", control) && page.send("resume");
     return ((performance.now() - start) / count) * 1000;
   },
 };

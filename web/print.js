@@ -1,12 +1,11 @@
-// The page a printout shows instead of the desk: the board alone, black on white, with the level
-// and the counter under it, filled from the core whenever the browser prints.
+// The page a printout shows instead of the desk: the board alone, black on white, with the level and the counter
+// under it, filled from the core whenever the browser prints.
 import { make } from "./core.js";
 
 export class PrintSheet {
   constructor(core) {
     this.core = core;
-    const sheet = make("section", { cls: "print-sheet", parent: document.body });
-    sheet.setAttribute("aria-hidden", "true");
+    const sheet = make("section", { cls: "print-sheet", parent: document.body, attrs: { "aria-hidden": "true" } });
     const grid = make("div", { cls: "print-grid", parent: sheet });
     this.cells = Array.from({ length: 81 }, () => make("div", { parent: grid }));
     this.lines = [0, 1].map(() => make("div", { cls: "print-caption", parent: sheet }));
@@ -17,16 +16,11 @@ export class PrintSheet {
   fill() {
     const sheet = this.core.printSheet();
     sheet.cells.forEach(([text, clue], k) => {
-      const cell = this.cells[k];
-      if (cell.textContent !== text) cell.textContent = text;
-      cell.classList.toggle("clue", clue);
+      if (this.cells[k].textContent !== text) this.cells[k].textContent = text;
+      this.cells[k].classList.toggle("clue", clue);
     });
-    this.lines[0].textContent = sheet.level;
-    this.lines[1].textContent = sheet.counter;
+    [this.lines[0].textContent, this.lines[1].textContent] = [sheet.level, sheet.counter];
   }
 
-  print() {
-    this.fill();
-    window.print();
-  }
+  print() { this.fill(); window.print(); }
 }

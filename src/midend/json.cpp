@@ -58,8 +58,6 @@ constexpr std::string_view kKindNames[] = {"window",    "menuItem", "frame",  "l
                                            "textBox",   "button",   "option", "cell",
                                            "helpLabel", "shape",    "image",  "timer"};
 static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::Timer) + 1);
-constexpr std::string_view kAlignNames[] = {"topLeft", "left", "center", "right"};
-static_assert(std::size(kAlignNames) == static_cast<std::size_t>(Align::Right) + 1);
 constexpr std::string_view kPropertyNames[] = {
     "text",    "background", "foreground",  "readOnly",    "visible",
     "checked", "running",    "description", "highlighted", "marks"};
@@ -72,6 +70,55 @@ std::string number(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%g", value);
   return text;
+}
+
+// A colour as CSS writes it; "" for the theme's. A colour of the desktop's palette (the top bit
+// set) is its window text (black) or its window (white).
+std::string cssColor(Color color) {
+  if (color == kThemeColor) return "";
+  if ((color.bgr & 0x80000000u) != 0) return (color.bgr & 0xFFu) == 8 ? "#000000" : "#ffffff";
+  return "rgb(" + std::to_string(color.bgr & 0xFFu) + ", " +
+         std::to_string(color.bgr >> 8 & 0xFFu) + ", " + std::to_string(color.bgr >> 16 & 0xFFu) +
+         ")";
+}
+
+std::string pixels(int twips) {
+  return number(twips / 15.0) + "px";
+}
+
+// What a control looks like whatever the arrangement, as CSS properties: its font, alignment
+// and colours.
+void look(std::string& out, const Control& c) {
+  constexpr std::string_view kTextAligns[] = {"left", "left", "center", "right"};
+  static_assert(std::size(kTextAligns) == static_cast<std::size_t>(Align::Right) + 1);
+  out += '{';
+  field(out, "fontFamily", "\"" + std::string(c.font.family) + "\", var(--font-stack)");
+  field(out, "fontWeight", c.font.bold ? "bold" : "normal");
+  field(out, "textAlign", kTextAligns[static_cast<std::size_t>(c.align)]);
+  if (c.background != kThemeColor) field(out, "backgroundColor", cssColor(c.background));
+  if (c.foreground != kThemeColor) {
+    field(out, c.kind == ControlKind::Shape ? "borderColor" : "color", cssColor(c.foreground));
+  }
+  out += '}';
+}
+
+// Where the desktop arrangement puts a control in its container, and its type there: a control
+// sized to its text keeps only its corner (a right-aligned one its right edge).
+void desktopPlace(std::string& out, int id, const Control& c) {
+  out += '{';
+  if (c.kind == ControlKind::MenuItem) {  // the menu bar places its items
+    out += '}';
+    return;
+  }
+  const bool right = c.sizedToText && c.align == Align::Right;
+  field(out, "left", right ? "auto" : pixels(c.rect.left));
+  field(out, "right", right ? "calc(100% - " + pixels(c.rect.left + c.rect.width) + ")" : "");
+  field(out, "top", pixels(c.rect.top));
+  field(out, "width", c.sizedToText ? "" : pixels(c.rect.width));
+  field(out, "height", c.sizedToText ? "" : pixels(c.rect.height));
+  field(out, "zIndex", std::to_string(id));
+  field(out, "fontSize", number(c.font.points) + "pt");
+  out += '}';
 }
 
 template <typename Enum, std::size_t N>
@@ -123,33 +170,39 @@ std::string controlTableJson() {
     out += '[' + std::to_string(c.rect.left) + ',' + std::to_string(c.rect.top) + ',' +
            std::to_string(c.rect.width) + ',' + std::to_string(c.rect.height) + ']';
     field(out, "caption", design.text);
-    field(out, "fontFamily", c.font.family);
-    field(out, "fontPoints");
-    out += number(c.font.points);
-    flag(out, "bold", c.font.bold);
-    field(out, "background", c.background.bgr);
-    field(out, "foreground", c.foreground.bgr);
+    field(out, "look");
+    look(out, c);
     field(out, "toolTip", c.toolTip);
     field(out, "accessibleName", accessibleName(id));
     field(out, "accessibleDescription", c.accessibleDescription);
     field(out, "tabIndex", c.tabIndex);
-    field(out, "align", nameOf(kAlignNames, c.align));
     flag(out, "hidden", c.hidden);
-    flag(out, "sizedToText", c.sizedToText);
     flag(out, "wordWrap", c.wordWrap);
     flag(out, "bordered", c.bordered);
     flag(out, "link", c.link);
+    flag(out, "takesDrop", c.drop != Command::None);
     flag(out, "checked", design.checked);
     field(out, "maxUnits", maxTextUnits(id));
     field(out, "interval", c.interval);
+    field(out, "desktop");
+    desktopPlace(out, id, c);
+    field(out, "phone");
+    out += "{";
+    field(out, "order", std::to_string(c.phone.order));
+    field(out, "fontSize", c.phone.fontPixels > 0 ? number(c.phone.fontPixels) + "px" : "");
+    out += '}';
     field(out, "region", regionName(c.phone.region));
     field(out, "order", c.phone.order);
-    field(out, "phoneFont", c.phone.fontPixels);
     field(out, "speech", nameOf(kSpeechNames, c.speech));
     field(out, "touch");
     if (const std::optional<PixelBox> area = touchArea(id)) {
-      out += '[' + number(area->left) + ',' + number(area->top) + ',' + number(area->width) + ',' +
-             number(area->height) + ']';
+      out += '{';
+      field(out, "left", number(area->left) + "px");
+      field(out, "top", number(area->top) + "px");
+      field(out, "width", number(area->width) + "px");
+      field(out, "height", number(area->height) + "px");
+      field(out, "zIndex", std::to_string(id));
+      out += '}';
     } else {
       out += "null";
     }
@@ -172,7 +225,7 @@ std::string changeListJson(const ChangeList& list) {
     if (isTextProperty(change.property)) {
       quote(out, change.text);
     } else if (isColorProperty(change.property)) {
-      out += std::to_string(change.value);
+      quote(out, cssColor(Color{change.value}));
     } else {
       out += change.value != 0 ? "true" : "false";
     }

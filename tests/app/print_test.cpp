@@ -81,6 +81,31 @@ TEST_F(Printing, StrgPPrintsTheBoardAsItStandsOnOnePage) {
   for (const char* caption : {"Erzeuge", "Computer", "Spiel neu", "Beenden", "Hilfebereich"}) {
     EXPECT_FALSE(text.contains(QLatin1String(caption))) << caption;
   }
+
+  // The clues bold and the entries regular, as the file's fonts say: every clue's digit is set in
+  // bold, and nothing else is.
+  const QString xml =
+      popplerSays(QStandardPaths::findExecutable(QStringLiteral("pdftohtml")),
+                  {QStringLiteral("-xml"), QStringLiteral("-i"), QStringLiteral("-stdout"), file});
+  QString bold, regular;
+  static const QRegularExpression item(QStringLiteral("<text [^>]*>(.*?)</text>"));
+  static const QRegularExpression inBold(QStringLiteral("<b>(.*?)</b>"));
+  for (auto match = item.globalMatch(xml); match.hasNext();) {
+    QString content = match.next().captured(1);
+    for (auto part = inBold.globalMatch(content); part.hasNext();) bold += part.next().captured(1);
+    regular += content.remove(inBold);
+  }
+  bold.remove(' ');
+  regular.remove(' ');
+  QString clues;
+  int entries = 0;
+  for (const PrintSheet::Cell& printed : sheet.cells) {
+    if (printed.clue) clues += QString::fromStdString(printed.text);
+    entries += printed.clue ? 0 : 1;
+  }
+  EXPECT_EQ(bold.size(), clues.size()) << xml.toStdString();
+  EXPECT_GE(regular.count(QRegularExpression(QStringLiteral("[1-9]"))), entries - 1)
+      << xml.toStdString();
 }
 
 }  // namespace

@@ -111,6 +111,11 @@ TEST_F(SnapshotTest, AnythingButASoundSnapshotChangesNothing) {
   std::string swapped = good;  // two digits of the complete grid exchanged
   const std::size_t grid = swapped.find("solution ") + 9;
   std::swap(swapped[grid], swapped[grid + 1]);
+  // A clue, and the cell that shows it, both another digit than the complete grid's there.
+  std::string disagreeing =
+      clueLine("cell clue clue " + std::to_string(clue == "9" ? 1 : std::stoi(clue) + 1));
+  disagreeing[disagreeing.find("givens ") + 7 + 9 * rowOf(clueCell) + columnOf(clueCell)] =
+      clue == "9" ? '1' : static_cast<char>(clue[0] + 1);
   std::string nul = good;
   nul[good.size() / 2] = '\0';
 
@@ -148,6 +153,7 @@ TEST_F(SnapshotTest, AnythingButASoundSnapshotChangesNothing) {
       replaced(good, "givens ", "givens 0"),
       replaced(good, "givens ", "givens 0" + std::string(80, '0') + "\nx "),
       clueLine("cell clue clue " + clue + "0"),  // a clue that is not its digit
+      disagreeing,
       clueLine("cell clue clue "),
       clueLine("cell yellow clue " + clue),  // colours by no role's name
       clueLine("cell clue complete " + clue),
