@@ -9,7 +9,7 @@ import { mkdtemp, rm } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import puppeteer from "puppeteer-core";
-import { boardLine, loadScenarios, playScenario, root, seedOf, serve, stageReleases } from "./harness.mjs";
+import { boardLine, loadScenarios, playScenario, randomWalk, root, seedOf, serve, stageReleases } from "./harness.mjs";
 
 const nativeGen = process.env.KALMOTRE_GEN ?? join(root, "build/debug/kalmotre-gen");
 const firefoxBinary = process.env.FIREFOX ?? "/usr/bin/firefox-esr";
@@ -28,13 +28,14 @@ async function firefoxSession() {
     goto: (url) => page.goto(url),
     evaluate: (fn, ...args) => page.evaluate(fn, ...args),
     click: (selector) => page.click(selector),
-    clickAt: async (id, where) => {
-      const box = await (await page.$(`#${id}`)).boundingBox();
+    clickAt: async (selector, where) => {
+      const box = await (await page.$(selector)).boundingBox();
       const x = where === "left" ? box.x + 2 : where === "right" ? box.x + box.width - 3 : box.x + box.width / 2;
       await page.mouse.click(x, box.y + box.height / 2);
     },
     type: (text) => page.keyboard.type(text),
     press: (key) => page.keyboard.press(key),
+    resize: (width, height) => page.setViewport({ width, height }),
     errors: async () => errors,
     close: () => browser.close(),
   };
@@ -43,7 +44,8 @@ async function firefoxSession() {
 // WebKit: WebKitWebDriver's classic protocol over HTTP. A page MiniBrowser shows for the driver
 // writes nothing to its console output, so the console is checked on a load of its own below.
 const kKeys = { F10: "\uE03A", Enter: "\uE007", Escape: "\uE00C", ArrowLeft: "\uE012",
-  ArrowRight: "\uE014", Alt: "\uE00A", Delete: "\uE017", Backspace: "\uE003" };
+  ArrowRight: "\uE014", ArrowUp: "\uE013", ArrowDown: "\uE015", Alt: "\uE00A", Delete: "\uE017",
+  Backspace: "\uE003", Tab: "\uE004" };
 let webkit = null;  // the display and the driver, shared by the sessions
 async function startWebKit() {
   const xvfb = spawn("Xvfb", ["-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
@@ -91,8 +93,8 @@ async function webkitSession() {
     click: async (selector) => call("POST", `${s}/element/${await element(selector)}/click`, {}),
     // A press and release at the box's left or right edge (the middle otherwise): WebDriver
     // offsets count from the element's centre.
-    clickAt: async (id, where) => {
-      const target = await element(`#${id}`);
+    clickAt: async (selector, where) => {
+      const target = await element(selector);
       const { width } = await call("GET", `${s}/element/${target}/rect`);
       const x = where === "left" ? 2 - Math.floor(width / 2) : where === "right" ? Math.floor(width / 2) - 3 : 0;
       await call("POST", `${s}/actions`, { actions: [{ type: "pointer", id: "mouse", parameters: { pointerType: "mouse" },
@@ -101,6 +103,7 @@ async function webkitSession() {
     },
     type: (text) => keys([...text]),
     press: (key) => keys([kKeys[key] ?? key]),
+    resize: (width, height) => call("POST", `${s}/window/rect`, { width, height }),
     errors: null,  // see webkitConsole
     close: () => call("DELETE", s),
   };
@@ -185,6 +188,14 @@ for (const [engine, open] of engines) {
     test("plays every scenario of the table with real clicks and keys", async () => {
       for (const scenario of await loadScenarios()) await play(open, (b) => playScenario(b, scenario));
     });
+
+    test("a random walk of clicks and keys, on the desktop and in the phone arrangement, leaves a sound board",
+      () => play(open, async (b) => {
+        await randomWalk(b, { steps: 120, seed: 5 });
+        await b.resize(900, 480);  // lower than the window: the phone arrangement, sideways
+        await waitFor(b, () => document.body.classList.contains("phone"), `the phone arrangement (${await b.evaluate(() => [innerWidth, innerHeight])})`);
+        await randomWalk(b, { steps: 120, seed: 6 });
+      }));
 
     test("paints the thinking frame and makes the puzzle kalmotre-gen makes", () => play(open, async (b) => {
       const seconds = 7.25;

@@ -6,8 +6,8 @@ import { execFileSync, spawnSync } from "node:child_process";
 import { writeFileSync } from "node:fs";
 import { rm } from "node:fs/promises";
 import { join } from "node:path";
-import { background, boardLine, expectedLayout, generate, loadScenarios, play as playIn, playScenario,
-  root, seedOf, serve, siteAndBrowser, stageReleases } from "./harness.mjs";
+import { background, boardLine, chromiumDriver, expectedLayout, generate, loadScenarios, play as playIn,
+  playScenario, randomWalk, root, seedOf, serve, siteAndBrowser, stageReleases } from "./harness.mjs";
 
 const nativeGen = process.env.KALMOTRE_GEN ?? join(root, "build/debug/kalmotre-gen");
 const nodeGen = join(root, "build/web/kalmotre-gen.js");
@@ -161,18 +161,14 @@ describe("the web edition", () => {
 
   test("plays every scenario of the table with real clicks and keys", async () => {
     for (const scenario of await loadScenarios()) {
-      await play(async (page) => {
-        await playScenario({
-          clickAt: async (id, where) => {
-            const box = await page.locator(`#${id}`).boundingBox();
-            const x = where === "left" ? box.x + 2 : where === "right" ? box.x + box.width - 3 : box.x + box.width / 2;
-            await page.mouse.click(x, box.y + box.height / 2);
-          },
-          type: (text) => page.keyboard.type(text),
-          press: (key) => page.keyboard.press(key),
-          evaluate: (fn, arg) => page.evaluate(fn, arg),
-        }, scenario);
-      }, { device: { viewport: { width: 1280, height: 800 } } });  // the splash beside the board
+      // The splash, in the middle of a 1280×800 window, leaves the board's cells free.
+      await play((page) => playScenario(chromiumDriver(page), scenario), { device: { viewport: { width: 1280, height: 800 } } });
+    }
+  });
+
+  test("a random walk of clicks and keys, on the desktop and zoomed, leaves a sound board", async () => {
+    for (const [width, height, seed] of [[1280, 800, 1], [640, 400, 2]]) {
+      await play((page) => randomWalk(chromiumDriver(page), { steps: 300, seed }), { device: { viewport: { width, height } } });
     }
   });
 

@@ -195,7 +195,7 @@ const boxId = (box) => {
 };
 const kColours = { "rgb(255, 255, 0)": "yellow", "rgb(255, 255, 255)": "white", "rgb(0, 255, 0)": "green" };
 
-// Plays a scenario through a driver: clickAt(id, "left" | "right" | ""), type(text), press(key)
+// Plays a scenario through a driver: clickAt(selector, "left" | "right" | ""), type(text), press(key)
 // and evaluate(fn, ...args), each awaited; a fresh page that has made no puzzle yet.
 export async function playScenario(b, scenario) {
   await b.evaluate((s) => {
@@ -208,7 +208,7 @@ export async function playScenario(b, scenario) {
   for (const step of scenario.steps) {
     const id = step.box && boxId(step.box), where = `${scenario.name}: ${step.verb} ${step.box ?? ""} ${step.argument}`;
     const read = (fn) => b.evaluate(fn, id);
-    if (step.verb === "click") await b.clickAt(id, step.argument);
+    if (step.verb === "click") await b.clickAt(`#${id}`, step.argument);
     else if (step.verb === "type") await b.type(step.argument);
     else if (step.verb === "key") await b.press(step.argument);
     else if (step.verb === "text") assert.equal(await read((i) => document.getElementById(i).value), step.argument, where);
@@ -220,4 +220,81 @@ export async function playScenario(b, scenario) {
       assert.match(await read(() => document.getElementById("lblFrei").textContent), new RegExp(`: ${step.argument}$`), where);
     }
   }
+}
+
+// A driver for playScenario and randomWalk over a Playwright page: mouse clicks, or taps on a touch screen.
+export function chromiumDriver(page, { touch = false } = {}) {
+  return {
+    clickAt: async (selector, where) => {
+      const box = await page.locator(selector).boundingBox({ timeout: 2000 });
+      const x = where === "left" ? box.x + 2 : where === "right" ? box.x + box.width - 3 : box.x + box.width / 2;
+      await (touch ? page.touchscreen.tap(x, box.y + box.height / 2) : page.mouse.click(x, box.y + box.height / 2));
+    },
+    type: (text) => page.keyboard.type(text),
+    press: (key) => page.keyboard.press(key),
+    evaluate: (fn, arg) => page.evaluate(fn, arg),
+  };
+}
+
+// A bounded random walk of clicks (or taps) and keys over whatever the page shows, through a
+// driver as playScenario's: Beenden and the keys that print or quit left out. It fails on any
+// error the page raises, and checks the board after it: 81 cells, and the counter equal to the
+// cells whose value is 0.
+export async function randomWalk(b, { steps, seed }) {
+  let state = seed >>> 0;
+  const next = (n) => {  // mulberry32
+    state = (state + 0x6d2b79f5) >>> 0;
+    let t = Math.imul(state ^ (state >>> 15), 1 | state);
+    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+    return (((t ^ (t >>> 14)) >>> 0) % n);
+  };
+  await b.evaluate(() => {
+    window.walkErrors = [];
+    window.addEventListener("error", (e) => window.walkErrors.push(String(e.message)));
+    window.addEventListener("unhandledrejection", (e) => window.walkErrors.push(String(e.reason)));
+  });
+  const keys = ["1", "5", "9", "0", "x", "Delete", "Backspace", "ArrowLeft", "ArrowRight", "ArrowUp",
+    "ArrowDown", "Tab", "F10", "Escape"];
+  const done = [];
+  for (let step = 0; step < steps; ++step) {
+    if (next(2) === 0) {
+      const targets = await b.evaluate(() => [...document.querySelectorAll(
+        "input.cell, input.box, button.cmd, .option input, .menubar button, .pad button")]
+        .filter((e) => e.id !== "mnuEnde_1" && e.getClientRects().length > 0 && !e.closest("[hidden]"))
+        .map((e) => (e.id ? `#${e.id}` : `.pad button:nth-child(${[...e.parentElement.children].indexOf(e) + 1})`)));
+      if (targets.length === 0) continue;
+      const target = targets[next(targets.length)], where = ["", "left", "right"][next(3)];
+      // A player clicks what is in view: not a box the splash lies over at that point.
+      const seen = await b.evaluate(([selector, side]) => {
+        const element = document.querySelector(selector), box = element.getBoundingClientRect();
+        const x = side === "left" ? box.left + 2 : side === "right" ? box.right - 3 : (box.left + box.right) / 2;
+        const hit = document.elementFromPoint(x, (box.top + box.bottom) / 2);
+        return !!hit && (element.contains(hit) || hit.contains(element));
+      }, [target, where]);
+      if (!seen) continue;
+      done.push(`click ${target} ${where}`);
+      try {
+        await b.clickAt(target, where);
+      } catch (error) {
+        done.push(`(${error.message.split("\n")[0]})`);  // covered or gone meanwhile: a miss
+      }
+    } else {
+      const key = keys[next(keys.length)];
+      done.push(`key ${key}`);
+      await b.press(key);
+    }
+  }
+  const trail = `seed ${seed}, the last steps: ${done.slice(-12).join(" | ")}`;
+  for (let k = 0; k < 100 && !(await b.evaluate(() => document.getElementById("Frame2").hidden)); ++k) {
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  const board = await b.evaluate(() => {
+    const cells = [...document.querySelectorAll("input.cell")];
+    const free = cells.filter((c) => !(Number.parseFloat(c.value) > 0 || Number.parseFloat(c.value) < 0)).length;
+    return { cells: cells.length, free, counter: document.getElementById("lblFrei").textContent,
+      errors: window.walkErrors };
+  });
+  assert.deepEqual(board.errors, [], trail);
+  assert.equal(board.cells, 81, trail);
+  assert.equal(board.counter, `Freie Felder: ${board.free}`, trail);
 }
