@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <random>
 #include <set>
@@ -71,6 +72,29 @@ TEST(ControlTable, ThePhoneArrangementPlacesEveryShownControlOnceAndLegibly) {
   }
   EXPECT_EQ(control(cellControl(24)).phone.order, 9 * 2 + 6) << "row 3, column 7";
   EXPECT_EQ(regionName(Region::Pad), "pad");
+}
+
+// On a touch screen the desktop window's small controls take taps in areas grown toward a finger's
+// size, each clear of every other control and area: as the page measured them when it grew them
+// itself, pixel by pixel.
+TEST(ControlTable, TouchAreasGrowTowardAFingerAndStayClearOfEachOther) {
+  const std::map<std::string, PixelBox> expected = {
+      {"btnGO", {157, 0, 104, 44}},      {"btnLoesung", {269, 0, 105, 44}},
+      {"optLevel_0", {224, 44, 74, 28}}, {"optLevel_1", {224, 72, 74, 16}},
+      {"BtnZur", {303, 44, 64, 44}},     {"txtShow", {74, 32, 44, 24}},
+      {"btnPlus", {80, 56, 44, 32}}};
+  std::map<std::string, PixelBox> grown;
+  for (int id = 0; id < kControlCount; ++id) {
+    if (const std::optional<PixelBox> area = touchArea(id)) grown[objectName(id)] = *area;
+  }
+  EXPECT_EQ(grown, expected);
+  for (const auto& [name, area] : grown) {
+    for (const auto& [other, box] : grown) {
+      const bool apart = area.left + area.width <= box.left || box.left + box.width <= area.left ||
+                         area.top + area.height <= box.top || box.top + box.height <= area.top;
+      EXPECT_TRUE(other == name || apart) << name << " and " << other;
+    }
+  }
 }
 
 class MidEndTest : public testing::Test {
