@@ -3,6 +3,8 @@
 // applies each change list as the page and the Qt window do, and edits a box as a browser does.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "midend/mid_end.h"
 #include "support/fakes.h"
 #include "support/scenarios.h"
@@ -53,6 +55,14 @@ class ModelFrontEnd {
     if (box.selected && (name.size() == 1 || name == "Delete" || name == "Backspace")) {
       text.clear();
       caret = 0;
+    }
+    if (name == "ArrowLeft" || name == "ArrowRight") {  // a selection collapses to its edge
+      const bool left = name == "ArrowLeft";
+      box.caret = box.selected ? (left ? 0 : text.size())
+                  : left       ? (caret > 0 ? caret - 1 : 0)
+                               : std::min(caret + 1, text.size());
+      box.selected = false;
+      return;
     }
     if (name.size() == 1) {
       if (!box.selected && static_cast<int>(text.size()) >= maxTextUnits(focus_)) return;
