@@ -84,8 +84,10 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop)
   // onto the screen's work area, as a window manager would.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect work = screen->availableGeometry();
+    // Room for a title bar above the window, or below its asked-for top: some window managers
+    // put the frame's corner where the window was asked to be.
     const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    QRect outer = placed.adjusted(0, -title, 0, 0);
+    QRect outer = placed.adjusted(0, -title, 0, title);
     if (outer.right() > work.right()) outer.moveRight(work.right());
     if (outer.bottom() > work.bottom()) outer.moveBottom(work.bottom());
     if (outer.left() < work.left()) outer.moveLeft(work.left());
