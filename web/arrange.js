@@ -42,15 +42,14 @@ export class Arrangement {
   // the desk's, or on a touch screen to every control in view.
   buildGrip() {
     const view = this.view, grip = this.grip = make("div", { cls: "grip", parent: view.desk, attrs: { "aria-hidden": "true" } });
-    const rows = view.table.filter((row) => row.window === "main");
-    const full = Math.max(...rows.filter((row) => row.kind !== "window").map((row) => (row.rect[0] + row.rect[2]) / 15)) + 8;
+    const [natural, full] = [parseFloat(view.main.desktop.width), this.setup.fullWidth + 8];
     grip.addEventListener("pointerdown", (event) => {
       event.preventDefault();
       grip.setPointerCapture(event.pointerId);
       const start = { x: event.clientX, width: view.window.clientWidth };
       const move = (e) => {
         const widest = this.coarse.matches ? full : document.documentElement.clientWidth - 32;
-        const width = Math.max(view.main.rect[2] / 15, Math.min(start.width + e.clientX - start.x, widest));
+        const width = Math.max(natural, Math.min(start.width + e.clientX - start.x, widest));
         view.window.style.width = `${Math.round(width)}px`;
         this.fit();
       };
@@ -153,9 +152,9 @@ export class Arrangement {
     for (const row of view.table) {
       if (row.window === "splash" && row.kind !== "window" && view.elements[row.id]) place(view.elements[row.id], row, this.isPhone);
     }
-    const [width, height] = view.table.find((r) => r.kind === "window" && r.window === "splash").rect.slice(2).map((t) => t / 15);
+    const { width, height } = view.table.find((r) => r.kind === "window" && r.window === "splash").desktop;
     (this.isPhone ? this.phone : view.desk).appendChild(box);
-    Object.assign(box.style, this.isPhone ? { left: "", top: "", width: "", height: "" } : { width: `${width}px`, height: `${height}px`,
-      left: `max(0px, calc(50vw - ${width / 2}px))`, top: `max(0px, calc(50vh - ${height / 2}px))` });
+    Object.assign(box.style, this.isPhone ? { left: "", top: "", width: "", height: "" } : { width, height,
+      left: `max(0px, calc(50vw - ${width} / 2))`, top: `max(0px, calc(50vh - ${height} / 2))` });
   }
 }

@@ -1,6 +1,7 @@
 // A small JSON writer for the table and the change lists: strings escaped, numbers as they are.
 #include "midend/json.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string_view>
@@ -166,9 +167,6 @@ std::string controlTableJson() {
     field(out, "kind", nameOf(kKindNames, c.kind));
     field(out, "window", c.window == WindowName::Main ? "main" : "splash");
     field(out, "container", c.container);
-    field(out, "rect");
-    out += '[' + std::to_string(c.rect.left) + ',' + std::to_string(c.rect.top) + ',' +
-           std::to_string(c.rect.width) + ',' + std::to_string(c.rect.height) + ']';
     field(out, "caption", design.text);
     field(out, "look");
     look(out, c);
@@ -271,6 +269,16 @@ std::string setupJson() {
   field(out, "startAgain", texts::kStartAgain);
   out += '}';
   field(out, "touchTarget", kTouchTargetPixels);
+  // The main window's width with every control of it in view, in pixels.
+  int widest = 0;
+  for (int id = 0; id < kControlCount; ++id) {
+    const Control& c = control(id);
+    if (c.window == WindowName::Main && c.kind != ControlKind::Window) {
+      widest = std::max(widest, c.rect.left + c.rect.width);
+    }
+  }
+  field(out, "fullWidth");
+  out += number(widest / 15.0);
   return out + '}';
 }
 
