@@ -3,7 +3,7 @@
 // puzzle played with taps.
 import { describe, test } from "node:test";
 import assert from "node:assert/strict";
-import { chromiumDriver, play, randomWalk, siteAndBrowser } from "./harness.mjs";
+import { chromiumDriver, loadScenarios, play, playScenario, randomWalk, siteAndBrowser } from "./harness.mjs";
 
 const touchScreen = (width, height) =>
   ({ viewport: { width, height }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
@@ -202,6 +202,12 @@ describe("on phones, a tablet and a zoomed window", () => {
       assert.notEqual(await page.evaluate(() => sessionStorage.getItem("kalmotre.game")), spoilt);
     }
   }, { device: kScreens[1].device }));
+
+  test("plays every scenario of the table with taps and a keyboard", async () => {
+    for (const scenario of await loadScenarios()) {
+      await play(shared, (page) => playScenario(chromiumDriver(page, { touch: true }), scenario), { device: kScreens[1].device });
+    }
+  });
 
   test("a random walk of taps and keys, upright and sideways, leaves a sound board", async () => {
     for (const [screen, seed] of [[kScreens[1], 3], [kScreens[5], 4]]) {
