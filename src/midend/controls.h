@@ -489,27 +489,17 @@ constexpr const Control& control(int id) {
   return kControls[static_cast<std::size_t>(id)];
 }
 
-// The controls the mid end names in its rules.
+// The controls the core and the front ends name by themselves; every other control is known by
+// its row alone.
 namespace ids {
 using enum WindowName;
 inline constexpr int kMainWindow = controlNamed(Main, "frmStart");
-inline constexpr int kSudokuLaden = controlNamed(Main, "SudokuLaden");
-inline constexpr int kMnuEnde = controlNamed(Main, "mnuEnde_", 1);
 inline constexpr int kTxtShow = controlNamed(Main, "txtShow");
-inline constexpr int kBtnPlus = controlNamed(Main, "btnPlus");
-inline constexpr int kBtnGO = controlNamed(Main, "btnGO");
-inline constexpr int kBtnLoesung = controlNamed(Main, "btnLoesung");
-inline constexpr int kBtnZur = controlNamed(Main, "BtnZur");
 inline constexpr int kFirstOption = controlNamed(Main, "optLevel", 0);
 inline constexpr int kFirstCell = controlNamed(Main, "txtZahl", 0);
 inline constexpr int kFirstHelpLabel = controlNamed(Main, "lblZahl", 0);
 inline constexpr int kLblFrei = controlNamed(Main, "lblFrei");
-inline constexpr int kFrame2 = controlNamed(Main, "Frame2");
 inline constexpr int kSplash = controlNamed(Splash, "frmSplash");
-inline constexpr int kSplashFrame = controlNamed(Splash, "Frame1");
-inline constexpr int kImgLogo = controlNamed(Splash, "imgLogo");
-inline constexpr int kLblCompany = controlNamed(Splash, "lblCompany");
-inline constexpr int kCountdown = controlNamed(Splash, "Label1");
 inline constexpr int kTimer1 = controlNamed(Splash, "Timer1");
 }  // namespace ids
 

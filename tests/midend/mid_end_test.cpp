@@ -11,6 +11,7 @@
 #include "midend/arrangement.h"
 #include "midend/json.h"
 #include "support/boards.h"
+#include "support/control_ids.h"
 #include "support/fakes.h"
 #include "support/layout_oracle.h"
 

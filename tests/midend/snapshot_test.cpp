@@ -5,6 +5,7 @@
 #include <string>
 
 #include "midend/mid_end.h"
+#include "support/control_ids.h"
 #include "support/fakes.h"
 
 namespace kalmotre {
