@@ -4,7 +4,7 @@
 // every file afresh from the server, never from the browser's HTTP cache, whatever dates the
 // server gives them.
 const CACHE = "kalmotre-unstamped";
-const FILES = ["./", "index.html", "style.css", "main.js", "core.js", "build.js", "arrange.js", "keep.js", "print.js", "kalmotre.js", "kalmotre.wasm", "manifest.json", "logo.png", "icons/kalmotre-192.png", "icons/kalmotre-512.png"];
+const FILES = ["./", "index.html", "style.css", "main.js", "kalmotre.js", "kalmotre.wasm", "manifest.json", "logo.png", "icons/kalmotre-192.png", "icons/kalmotre-512.png"];
 
 self.addEventListener("install", (event) => {
   event.waitUntil(caches.open(CACHE)
