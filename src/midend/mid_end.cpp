@@ -393,7 +393,7 @@ void MidEnd::key(int id, std::string_view name, unsigned held, ChangeList& list)
     return;
   }
   if (held != modifiers::kControl || name.size() != 1) return;
-  const char letter = static_cast<char>(name[0] | 0x20);  // Strg+N and Strg+Shift+N alike
+  const char letter = static_cast<char>(name[0] | 0x20);  // "n" and "N" (Caps Lock) alike
   for (const Shortcut& shortcut : kShortcuts) {
     if (shortcut.key != letter) continue;
     run(shortcut.command, kNoControl, list);
