@@ -16,7 +16,7 @@
 
 namespace kalmotre {
 
-// A front end knows the kinds, the alignments and the properties by their names in json.cpp:
+// A front end knows the kinds and the properties by their names in json.cpp:
 // a new one goes last there and here.
 enum class ControlKind {
   Window,    // a top-level window; its rectangle is its client area (on the screen for frmStart)
