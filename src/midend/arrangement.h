@@ -34,6 +34,8 @@ struct PhonePlace {
   Region region = Region::None;
   int order = 0;       // within the region; a cell's is 9 * row + column
   int fontPixels = 0;  // CSS pixels, 0 for the control's own font
+  // The share of the board's side the type grows to where that is more (a tablet's cells).
+  double boardShare = 0;
 };
 
 // The smallest area a finger hits surely, in CSS pixels: a phone's buttons are at least this

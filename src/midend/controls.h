@@ -305,7 +305,7 @@ constexpr void describeControls(Add add) {
          .maxLength = knobs::kCellTextLimit,
          .command = Command::Select,
          .shows = Shows::Cell,
-         .phone = {R::Board, kUnitSize * rowOf(i) + columnOf(i), 22}});
+         .phone = {R::Board, kUnitSize * rowOf(i) + columnOf(i), 22, 0.06}});
   }
 
   add({.name = "Shape1",

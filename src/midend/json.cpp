@@ -187,7 +187,11 @@ std::string controlTableJson() {
     field(out, "phone");
     out += "{";
     field(out, "order", std::to_string(c.phone.order));
-    field(out, "fontSize", c.phone.fontPixels > 0 ? number(c.phone.fontPixels) + "px" : "");
+    const std::string least = c.phone.fontPixels > 0 ? number(c.phone.fontPixels) + "px" : "";
+    field(out, "fontSize",
+          c.phone.boardShare > 0
+              ? "max(" + least + ", calc(var(--board) * " + number(c.phone.boardShare) + "))"
+              : least);
     out += '}';
     field(out, "region", regionName(c.phone.region));
     field(out, "order", c.phone.order);
