@@ -106,7 +106,10 @@ MainWindow::MainWindow(RandomSource& random, Clock& clock, DesktopPort& desktop)
 }
 
 MainWindow::~MainWindow() {
-  for (CellIndex i = 0; i < kCells; ++i) cell(i)->removeEventFilter(this);
+  // The boxes report to this window; none may do so while it is taken apart.
+  for (QWidget* widget : widgets_) {
+    if (qobject_cast<TextBox*>(widget) != nullptr) widget->removeEventFilter(this);
+  }
   removeBoardAccessibility();
 }
 
