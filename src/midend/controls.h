@@ -115,7 +115,6 @@ struct Control {
   int tabIndex = -1;  // place in the keyboard's walk, -1 when the control takes no tab stop
   Align align = Align::TopLeft;
   bool hidden = false;       // not visible at design time
-  bool rightPanel = false;   // beyond the right edge of the start-up client area
   bool sizedToText = false;  // only the top-left corner is fixed (the right edge for Align::Right)
   bool wordWrap = false;
   bool bordered = false;            // a single-line border
@@ -312,8 +311,7 @@ constexpr void describeControls(Add add) {
        .kind = ControlKind::Shape,
        .container = main,
        .rect = {5760, 1230, 2700, 2700},
-       .foreground = roles::kHelpGridFrame,
-       .rightPanel = true});
+       .foreground = roles::kHelpGridFrame});
   for (CellIndex i = 0; i < kCells; ++i) {
     add({.name = "lblZahl",
          .index = i,
@@ -325,14 +323,12 @@ constexpr void describeControls(Add add) {
          .foreground = roles::kHelpGrid.text,
          .align = Align::Center,
          .hidden = true,
-         .rightPanel = true,
          .shows = Shows::HelpDigit});
   }
   add({.name = "lblFrei",
        .container = main,
        .rect = {5805, 4065, 1350, 225},
        .caption = "Freie Felder: ",
-       .rightPanel = true,
        .shows = Shows::FreeCells,
        .speech = Speech::Live,
        .phone = {R::Counter, 0, 16}});
