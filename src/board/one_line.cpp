@@ -15,11 +15,12 @@ std::string oneLine(const Board& board) {
 }
 
 std::string oneLine(const Grid& grid) {
-  std::string line;
+  std::string line(kCells, '.');
+  line.reserve(kCells + 1);  // room for a line break after it
   for (int row = 0; row < 9; ++row) {
     for (int column = 0; column < 9; ++column) {
       const int digit = grid[cellAt(row, column)];
-      line += digit >= 1 && digit <= 9 ? static_cast<char>('0' + digit) : '.';
+      if (digit >= 1 && digit <= 9) line[9 * row + column] = static_cast<char>('0' + digit);
     }
   }
   return line;

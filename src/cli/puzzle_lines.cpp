@@ -51,31 +51,40 @@ PuzzleLine readPuzzleLine(std::string_view line) {
     result.empty = true;
     return result;
   }
-  std::string cells;
+  // Cells are counted up to one past 81; a digit seen twice in a unit is only noted here, and
+  // the message that names the unit is written once the count is known to be right.
+  std::size_t cells = 0;
+  unsigned rows[9] = {}, columns[9] = {}, blocks[9] = {};
+  bool repeated = false;
   for (std::size_t i = 0; i < line.size(); ++i) {
     const char c = line[i];
-    if (leftOut(c)) continue;
-    if (c != '.' && (c < '0' || c > '9')) {
+    const bool digit = c >= '0' && c <= '9';
+    if (!digit && c != '.') {
+      if (leftOut(c)) continue;
       result.fault = "character " + std::to_string(i + 1) + " is " + excerpt(line.substr(i, 1)) +
                      ", not a digit or '.': " + excerpt(line, kExcerpt);
       return result;
     }
-    if (cells.size() < kCells + 1) cells += c;
+    if (cells < kCells && digit && c != '0') {
+      const int row = static_cast<int>(cells) / 9, column = static_cast<int>(cells) % 9;
+      const int block = row / 3 * 3 + column / 3;
+      const unsigned bit = 1u << (c - '0');
+      repeated |= ((rows[row] | columns[column] | blocks[block]) & bit) != 0;
+      rows[row] |= bit, columns[column] |= bit, blocks[block] |= bit;
+      result.digits[cellAt(row, column)] = static_cast<std::int8_t>(c - '0');
+    }
+    if (cells <= kCells) ++cells;
   }
-  if (cells.empty()) {
+  if (cells == 0) {
     result.empty = true;
     return result;
   }
-  if (cells.size() != kCells) {
-    result.fault =
-        (cells.size() > kCells ? std::string("more than 81") : std::to_string(cells.size())) +
-        " cells, not 81: " + excerpt(line, kExcerpt);
+  if (cells != kCells) {
+    result.fault = (cells > kCells ? std::string("more than 81") : std::to_string(cells)) +
+                   " cells, not 81: " + excerpt(line, kExcerpt);
     return result;
   }
-  result.digits = digitsFromLine(cells);
-  if (const std::string repeated = repeatedDigit(result.digits); !repeated.empty()) {
-    result.fault = repeated + ": " + excerpt(line, kExcerpt);
-  }
+  if (repeated) result.fault = repeatedDigit(result.digits) + ": " + excerpt(line, kExcerpt);
   return result;
 }
 
@@ -120,7 +129,9 @@ void judgeLine(long number, const std::string& line, bool tooLong, Judging judgi
   if (judging == Judging::CountSolutions) {
     say(block, false, std::to_string(solutions) + "\n");
   } else if (solutions == 1) {
-    say(block, false, oneLine(solution) + "\n");
+    std::string text = oneLine(solution);
+    text += '\n';
+    say(block, false, std::move(text));
   } else {
     say(block, true, where() + (solutions == 0 ? "no solution" : "more than one solution") + "\n");
   }

@@ -93,7 +93,9 @@ void look(std::string& out, const Control& c) {
   constexpr std::string_view kTextAligns[] = {"left", "left", "center", "right"};
   static_assert(std::size(kTextAligns) == static_cast<std::size_t>(Align::Right) + 1);
   out += '{';
-  field(out, "fontFamily", "\"" + std::string(c.font.family) + "\", var(--font-stack)");
+  std::string family = "\"";
+  family.append(c.font.family).append("\", var(--font-stack)");
+  field(out, "fontFamily", family);
   field(out, "fontWeight", c.font.bold ? "bold" : "normal");
   field(out, "textAlign", kTextAligns[static_cast<std::size_t>(c.align)]);
   if (c.background != kThemeColor) field(out, "backgroundColor", cssColor(c.background));

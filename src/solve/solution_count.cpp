@@ -1,8 +1,8 @@
 // An exact solver over one bit board per digit. After every placement the board is settled: each
 // digit is narrowed by the band and stack rules below, every cell that is the only place left for
 // a digit in a row, a column or a box, or that has one digit left, is placed, until nothing more
-// follows. Then it guesses at a cell with the fewest digits left, and on a contradiction takes the
-// guess back as an elimination.
+// follows. Then it guesses at a cell with two digits left that sees the most open cells, and on a
+// contradiction takes the guess back as an elimination.
 #include "solve/solution_count.h"
 
 #include <array>
@@ -93,6 +93,14 @@ constexpr std::array<Word, 27> kSeenInBand = [] {
   }
   return table;
 }();
+
+// Bits set in a word. std::popcount is a library call on processors before the POPCNT instruction,
+// which a baseline x86-64 build has to assume.
+constexpr int bitsIn(Word w) {
+  w = w - (w >> 1 & 0x55555555u);
+  w = (w & 0x33333333u) + (w >> 2 & 0x33333333u);
+  return static_cast<int>(((w + (w >> 4)) & 0x0F0F0F0Fu) * 0x01010101u >> 24);
+}
 
 using Places = std::array<Word, kBands>;  // one digit's places, band by band
 
@@ -205,24 +213,29 @@ bool settle(Position& p) {
   }
 }
 
-// An open cell with the fewest digits left, two if there is one; false when every cell is
-// placed.
+// An open cell with two digits left that sees the most open cells, so that either digit placed
+// there settles the most; failing that, the first open cell. False when every cell is placed.
 bool chooseCell(const Position& p, int& band, int& bit) {
-  int fallback = -1;
+  int fallback = -1, best = -1;
   for (int b = 0; b < kBands; ++b) {
     if (p.open[b] == 0) continue;
+    if (fallback < 0) fallback = b;
     Word one = 0, two = 0, three = 0;
     for (const Places& places : p.digit) {
       three |= two & places[b];
       two |= one & places[b];
       one |= places[b];
     }
-    if (const Word pairs = p.open[b] & ~three; pairs != 0) {
-      band = b, bit = std::countr_zero(pairs);
-      return true;
+    const Word above = p.open[b == 0 ? 1 : 0], below = p.open[b == 2 ? 1 : 2];
+    for (Word pairs = p.open[b] & ~three; pairs != 0; pairs &= pairs - 1) {
+      const int k = std::countr_zero(pairs);
+      const Word column = columnsInBand(1u << (k % 9));
+      const int seen =
+          bitsIn(p.open[b] & kSeenInBand[k]) + bitsIn(above & column) + bitsIn(below & column);
+      if (seen > best) best = seen, band = b, bit = k;
     }
-    if (fallback < 0) fallback = b;
   }
+  if (best >= 0) return true;
   if (fallback < 0) return false;
   band = fallback, bit = std::countr_zero(p.open[fallback]);
   return true;
@@ -256,13 +269,15 @@ class Search {
   int found() const { return found_; }
 
  private:
+  // Every cell is placed: each bit left stands for its cell's digit.
   static void write(const Position& p, Grid& digits) {
-    for (CellIndex i = 0; i < kCells; ++i) {
-      const int row = rowOf(i);
-      const Word cell = 1u << (9 * (row % 3) + columnOf(i));
-      int d = 0;
-      while (d < kDigits - 1 && (p.digit[d][row / 3] & cell) == 0) ++d;
-      digits[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(d + 1);
+    for (int d = 0; d < kDigits; ++d) {
+      for (int b = 0; b < kBands; ++b) {
+        for (Word w = p.digit[d][b]; w != 0; w &= w - 1) {
+          const int bit = std::countr_zero(w);
+          digits[cellAt(3 * b + bit / 9, bit % 9)] = static_cast<std::int8_t>(d + 1);
+        }
+      }
     }
   }
 
