@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iostream>
+#include <functional>
 #include <memory>
 #include <new>
 #include <string>
@@ -177,20 +177,58 @@ int generate(const cli::GenOptions& options) {
   return failures == 0 ? 0 : 1;
 }
 
-// Puzzles from standard input, judged line by line. After a failed write nothing more is
+// Standard input read in large pieces straight from the descriptor. `beforeRead`, when set, runs
+// before each read, which may wait for the input.
+class StandardInput : public std::streambuf {
+ public:
+  std::function<void()> beforeRead;
+
+ protected:
+  int_type underflow() override {
+    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    if (beforeRead) beforeRead();
+    ssize_t n = 0;
+    do {
+      n = ::read(STDIN_FILENO, buffer_, sizeof buffer_);
+    } while (n < 0 && errno == EINTR);
+    if (n <= 0) return traits_type::eof();  // a read error ends the input like its end
+    setg(buffer_, buffer_, buffer_ + n);
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  char buffer_[1 << 16];
+};
+
+// Puzzles from standard input, judged line by line. The answers are written in large pieces, and,
+// on one thread, before the input is read again, so that a puzzle typed on a terminal or sent by a
+// program that waits for its answer is answered at once. After a failed write nothing more is
 // written, and the run ends with 1.
 int judge(cli::Judging judging, int jobs) {
-  std::ios::sync_with_stdio(false);  // standard input is read through std::cin alone
+  static StandardInput input;
+  std::string pending;
   bool written = true;
-  auto out = [&](std::string_view text) { return written = writeOut(text); };
+  auto flushPending = [&] {
+    if (written && !pending.empty()) written = writeOut(pending) && flushOut();
+    pending.clear();
+    return written;
+  };
+  auto out = [&](std::string_view text) {
+    pending += text;
+    return pending.size() < (1u << 16) || flushPending();
+  };
   auto fault = [&](std::string_view text) {
     // What came before the message is out first, so both streams keep the input's order.
-    if (!written || !(written = flushOut())) return;
+    if (!flushPending()) return;
     std::fprintf(stderr, "kalmotre-gen: %.*s", static_cast<int>(text.size()), text.data());
   };
-  const int status = cli::judgeLines(*std::cin.rdbuf(), judging, std::max(jobs, 1), out, fault);
-  if (!written || !flushOut()) return 1;
-  return status;
+  // On several threads lines are read in blocks, not as they come, and the answers are written
+  // by another thread than the reading one.
+  if (jobs <= 1) input.beforeRead = [&] { flushPending(); };
+  const int status = cli::judgeLines(input, judging, std::max(jobs, 1), out, fault);
+  input.beforeRead = nullptr;
+  if (!flushPending() || !flushOut()) return 1;
+  return written ? status : 1;
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // native one.
 import { describe, test } from "node:test";
 import assert from "node:assert/strict";
-import { execFileSync, spawnSync } from "node:child_process";
+import { execFileSync, spawn, spawnSync } from "node:child_process";
 import { writeFileSync } from "node:fs";
 import { rm } from "node:fs/promises";
 import { join } from "node:path";
@@ -409,6 +409,34 @@ describe("kalmotre-gen for Node", () => {
       assert.equal(native.status, 1, mode);
       assert.deepEqual([node.status, node.stdout.toString(), node.stderr.toString()],
         [native.status, native.stdout.toString(), native.stderr.toString()], mode);
+    }
+  });
+
+  test("answers each puzzle before the next one is sent, natively and under Node", async () => {
+    const puzzles = execFileSync(nativeGen, ["--count", "3", "--seed", "4"]).toString().split("\n");
+    const solutions = execFileSync(nativeGen, ["--solve"], { input: puzzles.join("\n") })
+      .toString().split("\n");
+    for (const command of [[nativeGen], ["node", nodeGen]]) {
+      const child = spawn(command[0], [...command.slice(1), "--solve"]);
+      const answers = [];
+      // The next puzzle goes only once the last one's answer is out: a program that buffered its
+      // answers until the input ends would never answer.
+      const ended = new Promise((resolve, reject) => {
+        const stuck = setTimeout(() => reject(new Error(`${command.join(" ")} holds its answer`)), 20000);
+        let text = "";
+        child.stdout.on("data", (data) => {
+          text += data;
+          while (text.includes("\n")) {
+            answers.push(text.slice(0, text.indexOf("\n")));
+            text = text.slice(text.indexOf("\n") + 1);
+            if (answers.length < 3) child.stdin.write(`${puzzles[answers.length]}\n`); else child.stdin.end();
+          }
+        });
+        child.on("exit", (code) => { clearTimeout(stuck); resolve(code); });
+      });
+      child.stdin.write(`${puzzles[0]}\n`);
+      assert.equal(await ended, 0);
+      assert.deepEqual(answers, solutions.slice(0, 3), command.join(" "));
     }
   });
 });
