@@ -180,12 +180,17 @@ bool narrow(Places& w, Places& singles) {
 // Places every single until none is left; false on a contradiction.
 bool settle(Position& p) {
   for (;;) {
-    std::array<Places, kDigits> found{};
+    std::array<Places, kDigits> found;  // the singles of the digits in `narrowed`
+    unsigned narrowed = p.changed;
     Word any = 0;
-    for (unsigned digits = p.changed; digits != 0; digits &= digits - 1) {
+    for (unsigned digits = narrowed; digits != 0; digits &= digits - 1) {
       const int d = std::countr_zero(digits);
       const Places before = p.digit[d];
       if (!narrow(p.digit[d], found[d])) return false;
+      for (int b = 0; b < kBands; ++b) {
+        found[d][b] &= p.open[b];
+        any |= found[d][b];
+      }
       // Narrowing may open up more of itself: a digit it changed is narrowed again.
       if (p.digit[d] == before) p.changed &= ~(1u << d);
     }
@@ -197,13 +202,18 @@ bool settle(Position& p) {
       }
       if ((p.open[b] & ~once) != 0) return false;  // a cell with no digit left
       const Word naked = p.open[b] & ~twice;
+      if (naked == 0) continue;
+      any |= naked;
       for (int d = 0; d < kDigits; ++d) {
-        found[d][b] = (found[d][b] | (naked & p.digit[d][b])) & p.open[b];
-        any |= found[d][b];
+        const Word single = naked & p.digit[d][b];
+        if (single == 0) continue;
+        if ((narrowed >> d & 1) == 0) found[d] = Places{}, narrowed |= 1u << d;
+        found[d][b] |= single;
       }
     }
     if (any == 0) return true;
-    for (int d = 0; d < kDigits; ++d) {
+    for (unsigned digits = narrowed; digits != 0; digits &= digits - 1) {
+      const int d = std::countr_zero(digits);
       for (int b = 0; b < kBands; ++b) {
         for (Word f = found[d][b]; f != 0; f &= f - 1) {
           if (!place(p, d, b, std::countr_zero(f))) return false;
