@@ -215,7 +215,7 @@ int judge(cli::Judging judging, int jobs) {
   };
   auto out = [&](std::string_view text) {
     pending += text;
-    return pending.size() < (1u << 16) || flushPending();
+    return written && (pending.size() < (1u << 16) || flushPending());
   };
   auto fault = [&](std::string_view text) {
     // What came before the message is out first, so both streams keep the input's order.
